@@ -1,0 +1,88 @@
+#include "store/files.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+
+#include "store/fatal.h"
+#include "store/text.h"
+
+namespace store {
+namespace {
+
+// Closes a FILE* when it goes out of scope.
+struct FileCloser {
+    void operator()(std::FILE* f) const {
+        if (f) std::fclose(f);
+    }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+FilePtr openOrDie(const std::string& path, const char* mode) {
+    FilePtr f(std::fopen(path.c_str(), mode));
+    if (!f) fatalFileError();
+    return f;
+}
+
+void writeAllOrDie(std::FILE* f, const std::vector<std::uint8_t>& bytes) {
+    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size()) fatalFileError();
+    if (std::fflush(f) != 0) fatalFileError();
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> readBytes(const std::string& path) {
+    auto f = openOrDie(path, "rb");
+    std::vector<std::uint8_t> bytes;
+    std::uint8_t buf[65536];
+    std::size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, f.get())) > 0) bytes.insert(bytes.end(), buf, buf + n);
+    return bytes;
+}
+
+void replaceBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    // The new contents go to a file beside the target that no other step uses, reach the disk,
+    // and then take the target's name in one rename.
+    const std::string fresh = path + ".ny~";
+    {
+        auto f = openOrDie(fresh, "wb");
+        writeAllOrDie(f.get(), bytes);
+        if (::fsync(::fileno(f.get())) != 0 && errno != EINVAL) fatalFileError();
+    }
+    std::error_code ec;
+    std::filesystem::rename(fresh, path, ec);
+    if (ec) fatalFileError();
+}
+
+void appendBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    auto f = openOrDie(path, "ab");
+    writeAllOrDie(f.get(), bytes);
+}
+
+void touch(const std::string& path) { openOrDie(path, "ab"); }
+
+bool exists(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::exists(path, ec);
+}
+
+std::string readText(const std::string& path) {
+    const auto bytes = readBytes(path);
+    return fromCp1252(std::string(bytes.begin(), bytes.end()));
+}
+
+std::string touchAndReadText(const std::string& path) {
+    touch(path);
+    return readText(path);
+}
+
+void writeText(const std::string& path, const std::string& utf8) {
+    const std::string bytes = toCp1252(utf8);
+    replaceBytes(path, std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+}
+
+}  // namespace store

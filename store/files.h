@@ -1,0 +1,88 @@
+// File primitives of the store. Names are relative to the working directory unless a caller
+// passes a path. Every failure to open ends the process through fatalFileError().
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace store {
+
+// --- raw bytes ---
+// The whole file; ends the process when it cannot be opened.
+std::vector<std::uint8_t> readBytes(const std::string& path);
+// Replaces the file with `bytes` atomically: written beside it, flushed, renamed over it, so that
+// the file holds either its old or its new contents at every moment.
+void replaceBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
+// Appends `bytes` at the end of the file, creating it when missing.
+void appendBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
+// Opens for appending and closes again, so that a missing file exists empty afterwards.
+void touch(const std::string& path);
+bool exists(const std::string& path);
+
+// --- records ---
+template <class R>
+std::vector<R> decodeAll(const std::vector<std::uint8_t>& bytes) {
+    std::vector<R> out;
+    out.reserve(bytes.size() / R::size);
+    // A short final record ends the read; its bytes are ignored.
+    for (std::size_t at = 0; at + R::size <= bytes.size(); at += R::size) out.push_back(R::decode(&bytes[at]));
+    return out;
+}
+
+template <class R>
+std::vector<std::uint8_t> encodeAll(const std::vector<R>& records) {
+    std::vector<std::uint8_t> bytes(records.size() * R::size);
+    for (std::size_t i = 0; i < records.size(); ++i) records[i].encode(&bytes[i * R::size]);
+    return bytes;
+}
+
+// Every whole record of a file that must exist.
+template <class R>
+std::vector<R> readAll(const std::string& path) {
+    return decodeAll<R>(readBytes(path));
+}
+
+// Every whole record of a file that may be missing (touched first, so it exists afterwards).
+template <class R>
+std::vector<R> touchAndReadAll(const std::string& path) {
+    touch(path);
+    return readAll<R>(path);
+}
+
+// Truncate-write: the file holds exactly `records` afterwards (replaced atomically).
+template <class R>
+void writeAll(const std::string& path, const std::vector<R>& records) {
+    replaceBytes(path, encodeAll(records));
+}
+
+template <class R>
+void writeOne(const std::string& path, const R& record) {
+    writeAll(path, std::vector<R>{record});
+}
+
+template <class R>
+void append(const std::string& path, const std::vector<R>& records) {
+    appendBytes(path, encodeAll(records));
+}
+
+template <class R>
+void appendOne(const std::string& path, const R& record) {
+    append(path, std::vector<R>{record});
+}
+
+// Rebuilds `target` to hold `kept`, through its named scratch file: the scratch file is
+// truncated and left holding `kept` (as documented for each scratch file), and the target is
+// then replaced atomically, never truncated in place.
+template <class R>
+void rewriteThrough(const std::string& target, const std::string& scratch, const std::vector<R>& kept) {
+    const auto bytes = encodeAll(kept);
+    replaceBytes(scratch, bytes);
+    replaceBytes(target, bytes);
+}
+
+// --- one-line text files (no line terminator; Windows-1252 on disk, UTF-8 here) ---
+std::string readText(const std::string& path);         // must exist
+std::string touchAndReadText(const std::string& path);  // created empty when missing
+void writeText(const std::string& path, const std::string& utf8);
+
+}  // namespace store

@@ -1,0 +1,91 @@
+#include "store/tournament.h"
+
+#include <algorithm>
+
+#include "store/filenames.h"
+#include "store/files.h"
+
+namespace store {
+
+std::string tournamentFile(int turnnr, char extension) {
+    return std::to_string(turnnr) + "." + extension;
+}
+
+std::vector<turneringsstruct> readTurn() { return touchAndReadAll<turneringsstruct>(fil::TURN); }
+
+bool findTournament(int turnnr, turneringsstruct& out) {
+    for (const auto& t : readTurn()) {
+        if (t.filnamnint == turnnr) {
+            out = t;
+            return true;
+        }
+    }
+    return false;
+}
+
+int nextTournamentNumber() {
+    int largest = 0;
+    for (const auto& t : readTurn()) largest = std::max(largest, t.filnamnint);
+    return largest + 1;
+}
+
+int poangvalfunk(int turnnr, int fallback) {
+    int code = fallback;
+    for (const auto& p : touchAndReadAll<poangsystem>(fil::POANGSYS))
+        if (p.turn == turnnr) code = p.poang;
+    return code;
+}
+
+int vilkenSchweizer(int turnnr) {
+    int vilken = 0;
+    for (const auto& v : touchAndReadAll<vilkenschweizerstruct>(fil::SELN))
+        if (v.turnnr == turnnr) vilken = v.vilken;
+    return vilken;
+}
+
+bool progressivKvalitet(int turnnr) {
+    const auto all = touchAndReadAll<vilkstruct>(fil::VILKV);
+    return std::any_of(all.begin(), all.end(), [&](const vilkstruct& v) { return v.intnr == turnnr; });
+}
+
+tillbehorstruct readTillb(bool touchFirst) {
+    const auto all = touchFirst ? touchAndReadAll<tillbehorstruct>(fil::TILLB) : readAll<tillbehorstruct>(fil::TILLB);
+    return all.empty() ? tillbehorstruct{} : all.front();
+}
+
+void writeTillb(const tillbehorstruct& t) { writeOne(fil::TILLB, t); }
+
+bool isBye(const std::string& namn) { return namn == "Frirond" || namn == "frirond"; }
+
+spelarstructtva byeRecord(int nr, ByeClub club) {
+    spelarstructtva bye;
+    bye.nr = nr;
+    bye.namn = kFrirond;
+    bye.klubb = club == ByeClub::Nej ? "nej" : "";
+    return bye;
+}
+
+std::vector<spelarstructtva> startListWithBye(const std::vector<spelarstructtva>& players, ByeClub club) {
+    std::vector<spelarstructtva> out;
+    out.reserve(players.size() + 1);
+    for (const auto& p : players) {
+        if (isBye(p.namn)) continue;
+        out.push_back(p);
+        out.back().nr = static_cast<int>(out.size());
+    }
+    if (out.size() % 2 == 1) out.push_back(byeRecord(static_cast<int>(out.size()) + 1, club));
+    return out;
+}
+
+int lastRoundPlayed(int turnnr) {
+    int last = 0;
+    if (poangvalfunk(turnnr) == 4) {
+        for (const auto& v : touchAndReadAll<valfristruct>(fil::VALFRI))
+            if (v.turnnr == turnnr) last = std::max(last, v.rond);
+    } else {
+        for (const auto& g : touchAndReadAll<partistruct>(tournamentFile(turnnr, 'R'))) last = std::max(last, g.rond);
+    }
+    return last;
+}
+
+}  // namespace store

@@ -1,0 +1,52 @@
+// Lookups and conventions shared by every step that works on a tournament's files.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "store/records.h"
+
+namespace store {
+
+// Per-tournament file name: the number's decimal digits followed by the extension
+// ('T' players, 'R' games, 'U' withdrawn, 'P' prizes, 'G' ranking groups, 'E' Elo, 'K' own categories).
+std::string tournamentFile(int turnnr, char extension);
+
+// The tournament directory ("TURN", touched first), in file order.
+std::vector<turneringsstruct> readTurn();
+// The record of tournament `turnnr` in "TURN"; false when there is none.
+bool findTournament(int turnnr, turneringsstruct& out);
+// The number a new tournament gets: the largest filnamnint in "TURN" plus one (1 when empty).
+int nextTournamentNumber();
+
+// Scoring code of a tournament from "POANGSYS" (touched first): the last matching record wins;
+// `fallback` when none matches (1 in the shell, pairing and standings; 0 in result entry and
+// the adjourned-games dialog).
+int poangvalfunk(int turnnr, int fallback = 1);
+// Swiss variant from "SELN": the last matching record wins; 0 (Nordisk schweizer) when none.
+int vilkenSchweizer(int turnnr);
+// Progressive kvalitet: the tournament's number occurs anywhere in "VILKV" (touched first).
+bool progressivKvalitet(int turnnr);
+
+// The single "TILLB" record; read without touching unless `touchFirst`. An empty file gives a
+// record of zeros.
+tillbehorstruct readTillb(bool touchFirst = false);
+void writeTillb(const tillbehorstruct& t);
+
+// The bye pseudo-player.
+inline constexpr const char* kFrirond = "Frirond";
+bool isBye(const std::string& namn);  // "Frirond" or "frirond"
+
+// Club text of the bye record: empty when player registration writes the start list, "nej"
+// when any other step does.
+enum class ByeClub { Tom, Nej };
+
+// A start list as stored: the real players (byes dropped) numbered 1..k in the given order,
+// with a fresh bye (k+1, "Frirond") appended when k is odd.
+std::vector<spelarstructtva> startListWithBye(const std::vector<spelarstructtva>& players, ByeClub club);
+spelarstructtva byeRecord(int nr, ByeClub club);
+
+// The largest round present among a tournament's games: in its ".R" file (touched first), or
+// for scoring code 4 among its records of "VALFRI.DAT" (touched first). 0 when none.
+int lastRoundPlayed(int turnnr);
+
+}  // namespace store
