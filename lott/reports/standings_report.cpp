@@ -48,7 +48,7 @@ ReportContent stallningContent(const ReportInput& in, Band band) {
 
     ReportContent c;
     c.title = "Ställning " + in.tnamn + " rond " + std::to_string(in.valdrond);
-    if (in.vilkpaint == kEgenKategori) c.title += " - " + in.kategori;
+    if (in.vilkpaint == kEgenKategori && !in.kategori.empty()) c.title += " - " + in.kategori;
     c.fortsTitle = c.title + ", forts";
     const std::size_t len = store::charCount(c.title);
     c.titleHeight = len > 50 ? 22 : len > 40 ? 28 : 34;

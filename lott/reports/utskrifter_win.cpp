@@ -1,0 +1,110 @@
+#include "lott/reports/utskrifter_win.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "lott/reports/html_report.h"
+#include "lott/reports/number_format.h"
+#include "store/filenames.h"
+#include "store/files.h"
+#include "ui/app.h"
+
+namespace {
+
+const ui::MenuResource& menuAlternativ() {
+    static const ui::MenuResource menu{"UTSKRIFT",
+                                       {{"&Alternativ",
+                                         {{UtskrifterWin::CM_SKRIVUT, "&Skriv ut", "Skriver ut nästa sida"},
+                                          {UtskrifterWin::CM_SIDINSTALLNINGAR, "Sidinställningar", ""},
+                                          {UtskrifterWin::CM_STANG, "Stäng fönster", ""}}}}};
+    return menu;
+}
+
+// Scroll steps of the client area, in pixels.
+constexpr int kScrollX = 7;
+constexpr int kScrollY = 16;
+
+} // namespace
+
+UtskrifterWin::UtskrifterWin(ui::Window* parent, const std::string& caption, reports::ReportInput input)
+    : ui::ReportWindow(parent, caption, menuAlternativ()), input_(std::move(input)),
+      stamp_(reports::dochtNow()) {
+    const int sw = ui::screenWidth();
+    const int sh = ui::screenHeight();
+    const int width = sw * 19 / 20;
+    const int height = sh * 17 / 20;
+    place(sw / 20, sh / 20, width, height);
+
+    // "FONTS" holds "1" for the standard font; anything else follows the screen width.
+    const bool standardFont = store::touchAndReadText(store::fil::FONTS) == "1";
+    screenBand_ = reports::bandForScreen(sw, standardFont);
+
+    // Every kind scrolls, so that no row of a long report is out of reach on the screen.
+    const reports::DrawnPage all = reports::layoutPage(content(screenBand_), -1, screenBand_);
+    const double lineUnit = width / 30.0;
+    const int yRange = std::max(180, static_cast<int>(std::ceil(all.bottom * lineUnit / kScrollY)) + 2);
+    setScroller(kScrollX, kScrollY, 80, yRange);
+
+    if (input_.vilkpaint != reports::kEgenKategori) store::writeText(store::fil::STANGT, "0");
+
+    onCommand(CM_SKRIVUT, [this] { CmFilePrint(); });
+    onCommand(CM_SIDINSTALLNINGAR, [this] { CmFilePageSetup(); });
+    onCommand(CM_STANG, [this] { close(); });
+}
+
+const reports::ReportContent& UtskrifterWin::content(reports::Band band) {
+    auto& slot = contents_[static_cast<int>(band)];
+    if (!slot) slot = reports::reportContent(input_, band);
+    return *slot;
+}
+
+int UtskrifterWin::pageCount() const {
+    // Page ranges do not depend on the band; any built content tells the count.
+    for (const auto& c : contents_)
+        if (c) return static_cast<int>(c->pages.size());
+    return 1;
+}
+
+void UtskrifterWin::paint(ui::Canvas& canvas) {
+    if (canvas.printing())
+        draw(canvas, reports::Band::Small, page_);
+    else
+        draw(canvas, screenBand_, skrivare_ ? page_ : -1);
+}
+
+void UtskrifterWin::draw(ui::Canvas& canvas, reports::Band band, int page) {
+    const reports::DrawnPage d = reports::layoutPage(content(band), page, band);
+    const double u = canvas.height() / 50; // column unit
+    double lineUnit = canvas.width() / 30; // line unit
+    double scale = 1;
+    // A printed page holds the whole page of rows: when it reaches below the window's height,
+    // the drawing is shrunk to fit.
+    if (canvas.printing() && d.bottom * lineUnit > canvas.height())
+        scale = canvas.height() / (d.bottom * lineUnit);
+    for (const auto& t : d.texts)
+        canvas.text(t.x * u * scale, t.y * lineUnit * scale, t.text, t.height * scale);
+
+    // The date stamp at the top right, above the title.
+    const double h = reports::headingHeight(band) * scale;
+    const double margin = 2 * u * scale;
+    canvas.text(canvas.width() * scale - canvas.textWidth(stamp_, h) - margin, 0.3 * lineUnit * scale, stamp_,
+                h);
+}
+
+void UtskrifterWin::CmFilePrint() {
+    if (page_ < pageCount()) {
+        if (!print(1)) return; // cancelled: the same page again next time
+        skrivare_ = true;
+        ++page_;
+        repaint();
+    }
+    if (page_ >= pageCount()) close();
+}
+
+void UtskrifterWin::CmFilePageSetup() {
+    ui::printerSetup(this);
+}
+
+void UtskrifterWin::onDestroy() {
+    reports::writeReportFiles(input_);
+}
