@@ -5,6 +5,7 @@
 
 #include "lott/reports/html_report.h"
 #include "lott/reports/number_format.h"
+#include "lott/reports/report_data.h"
 #include "store/filenames.h"
 #include "store/files.h"
 #include "ui/app.h"
@@ -50,6 +51,13 @@ UtskrifterWin::UtskrifterWin(ui::Window* parent, const std::string& caption, rep
     onCommand(CM_SKRIVUT, [this] { CmFilePrint(); });
     onCommand(CM_SIDINSTALLNINGAR, [this] { CmFilePageSetup(); });
     onCommand(CM_STANG, [this] { close(); });
+}
+
+UtskrifterWin* UtskrifterWin::open(ui::Window* parent, const LottState& state, const std::string& kategori) {
+    auto* win = new UtskrifterWin(parent, reports::reportCaption(state.vilkpaint),
+                                  reports::reportInput(state, kategori));
+    win->show();
+    return win;
 }
 
 const reports::ReportContent& UtskrifterWin::content(reports::Band band) {

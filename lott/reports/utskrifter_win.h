@@ -7,6 +7,7 @@
 
 #include "lott/reports/report_content.h"
 #include "lott/reports/report_input.h"
+#include "lott/state.h"
 #include "ui/report_window.h"
 
 class UtskrifterWin : public ui::ReportWindow {
@@ -19,6 +20,10 @@ class UtskrifterWin : public ui::ReportWindow {
     // A report window titled `caption` on the report described by `input`. Placed at 1/20 of the
     // screen from the top left, 19/20 of the screen wide and 17/20 high.
     UtskrifterWin(ui::Window* parent, const std::string& caption, reports::ReportInput input);
+
+    // Opens and shows the report of kind `state.vilkpaint` on the lists the main window has
+    // prepared, under the kind's caption; `kategori` names the own category of kind 9.
+    static UtskrifterWin* open(ui::Window* parent, const LottState& state, const std::string& kategori = {});
 
     void paint(ui::Canvas& canvas) override;
 
