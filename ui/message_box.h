@@ -1,5 +1,6 @@
 // Modal message boxes from the program's message catalogue.
 #pragma once
+#include <string>
 #include <vector>
 
 #include "ui/resource.h"
@@ -15,6 +16,10 @@ const Message* findMessage(int number);
 
 // Generic message dialog: TEnkel(parent, n).Execute() shows catalogue entry n modally and
 // returns 1 for its first button, 2 for its second or for closing the box.
+// A modal box with `title`, `text` and an OK button, for faults the program cannot recover
+// from (shown only on a real display, not under automation).
+void alert(const std::string& title, const std::string& text);
+
 class TEnkel {
   public:
     TEnkel(Window* parent, int number) : parent_(parent), number_(number) {}
