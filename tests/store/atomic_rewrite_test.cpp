@@ -19,11 +19,12 @@ namespace {
 
 std::vector<partistruct> games(int count, int rond) {
     std::vector<partistruct> out;
-    for (int i = 0; i < count; ++i) out.push_back({2 * i + 1, 2 * i + 2, i + 1, 1 + i % 3, rond});
+    for (int i = 0; i < count; ++i)
+        out.push_back({2 * i + 1, 2 * i + 2, i + 1, 1 + i % 3, rond});
     return out;
 }
 
-}  // namespace
+} // namespace
 
 TEST(AtomicRewrite, AKilledRewriteNeverLeavesAPartialFile) {
     TempDir dir;
@@ -37,7 +38,8 @@ TEST(AtomicRewrite, AKilledRewriteNeverLeavesAPartialFile) {
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
-            for (int k = 0;; ++k) rewriteThrough("1.R", "TEMPF", k % 2 ? oldGames : newGames);
+            for (int k = 0;; ++k)
+                rewriteThrough("1.R", "TEMPF", k % 2 ? oldGames : newGames);
         }
         std::this_thread::sleep_for(std::chrono::microseconds(200 + rng() % 20000));
         ::kill(child, SIGKILL);

@@ -14,7 +14,7 @@ std::vector<std::uint8_t> fileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
 }
-}  // namespace
+} // namespace
 
 TEST(Files, TouchCreatesAnEmptyFileAndKeepsAnExistingOne) {
     TempDir dir;
@@ -46,7 +46,7 @@ TEST(Files, AShortFinalRecordEndsTheRead) {
     append("1.R", std::vector<partistruct>{{1, 2, 1, 1, 1}, {3, 4, 2, 1, 1}});
     {
         std::ofstream out("1.R", std::ios::binary | std::ios::app);
-        out.write("\x05\x00\x00\x00\x06\x00\x00", 7);  // a damaged tail of 7 bytes
+        out.write("\x05\x00\x00\x00\x06\x00\x00", 7); // a damaged tail of 7 bytes
     }
     EXPECT_EQ(readAll<partistruct>("1.R").size(), 2u);
 }
@@ -80,6 +80,7 @@ TEST(FilesDeathTest, AFileThatMustExistEndsTheProcessWithTheFileError) {
 
 TEST(FilesDeathTest, AnUnwritableFolderEndsTheProcessWithTheFileError) {
     TempDir dir;
-    EXPECT_EXIT(writeText("no-such-folder/STANGT", "0"), testing::ExitedWithCode(1), "Cannot open output file.");
+    EXPECT_EXIT(writeText("no-such-folder/STANGT", "0"), testing::ExitedWithCode(1),
+                "Cannot open output file.");
     EXPECT_EXIT(touch("no-such-folder/TURN"), testing::ExitedWithCode(1), "Cannot open output file.");
 }

@@ -15,7 +15,7 @@ TEST(Lookup, TournamentFileNamesAreTheDigitsAndTheExtension) {
 
 TEST(Lookup, TournamentNumbersFollowTheLargestInTurn) {
     TempDir dir;
-    EXPECT_EQ(nextTournamentNumber(), 1);  // also creates an empty "TURN"
+    EXPECT_EQ(nextTournamentNumber(), 1); // also creates an empty "TURN"
     EXPECT_TRUE(exists(fil::TURN));
     appendOne(fil::TURN, turneringsstruct{1, "Höstturnering", 7, 0});
     appendOne(fil::TURN, turneringsstruct{2, "Blixt", 9, 1});
@@ -62,10 +62,12 @@ TEST(Lookup, TillbIsOneRecord) {
 
 TEST(Lookup, StartListsGetAByeWhenTheCountIsOdd) {
     std::vector<spelarstructtva> players;
-    for (int i = 0; i < 7; ++i) players.push_back({0, "Spelare " + std::to_string(i), "SK", 1500, 0, 0});
+    for (int i = 0; i < 7; ++i)
+        players.push_back({0, "Spelare " + std::to_string(i), "SK", 1500, 0, 0});
     const auto odd = startListWithBye(players, ByeClub::Tom);
     ASSERT_EQ(odd.size(), 8u);
-    for (int i = 0; i < 8; ++i) EXPECT_EQ(odd[i].nr, i + 1);
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(odd[i].nr, i + 1);
     EXPECT_EQ(odd[7].namn, "Frirond");
     EXPECT_EQ(odd[7].klubb, "");
     EXPECT_EQ(odd[7].ranking, 0);

@@ -10,8 +10,7 @@ using namespace testbytes;
 
 namespace {
 
-template <class R>
-void expectImage(const R& record, const std::vector<std::uint8_t>& image) {
+template <class R> void expectImage(const R& record, const std::vector<std::uint8_t>& image) {
     ASSERT_EQ(image.size(), R::size) << "hand-written image has the wrong size";
     std::vector<std::uint8_t> written(R::size, 0xEE);
     record.encode(written.data());
@@ -20,12 +19,12 @@ void expectImage(const R& record, const std::vector<std::uint8_t>& image) {
     EXPECT_EQ(R::decode(image.data()), record);
 }
 
-}  // namespace
+} // namespace
 
 TEST(Records, Turneringsstruct) {
     std::vector<std::uint8_t> img;
     le32(img, 12);
-    field(img, "V\xE5r-cup \xD6rebro", 40);  // "Vår-cup Örebro" in Windows-1252
+    field(img, "V\xE5r-cup \xD6rebro", 40); // "Vår-cup Örebro" in Windows-1252
     le32(img, 7);
     le32(img, 1);
     expectImage(turneringsstruct{12, "Vår-cup Örebro", 7, 1}, img);
@@ -42,7 +41,8 @@ TEST(Records, Lottcstruct) {
 
 TEST(Records, SmallIntegerRecords) {
     std::vector<std::uint8_t> t;
-    for (int v : {5, 1, 0, 1, 0}) le32(t, v);
+    for (int v : {5, 1, 0, 1, 0})
+        le32(t, v);
     expectImage(tillbehorstruct{5, 1, 0, 1, 0}, t);
 
     std::vector<std::uint8_t> p;
@@ -60,15 +60,15 @@ TEST(Records, SmallIntegerRecords) {
     expectImage(vilkstruct{99999}, v);
 
     std::vector<std::uint8_t> r;
-    le32(r, -1);  // negative values survive as two's complement
+    le32(r, -1); // negative values survive as two's complement
     expectImage(vrstruct{-1}, r);
 }
 
 TEST(Records, SpelarstructtvaWithSwedishLetters) {
     std::vector<std::uint8_t> img;
     le32(img, 8);
-    field(img, "\xC5sa \xC4ngstr\xF6m", 30);  // "Åsa Ängström"
-    field(img, "SK Sp\xE5ret", 30);           // "SK Spåret"
+    field(img, "\xC5sa \xC4ngstr\xF6m", 30); // "Åsa Ängström"
+    field(img, "SK Sp\xE5ret", 30);          // "SK Spåret"
     le32(img, 1850);
     le32(img, 2105);
     le32(img, 3);
@@ -89,11 +89,13 @@ TEST(Records, Spelarstructtvac) {
 
 TEST(Records, PartistructAndValfristruct) {
     std::vector<std::uint8_t> g;
-    for (int v : {3, 14, 2, int{resSvartWo}, 6}) le32(g, v);
+    for (int v : {3, 14, 2, int{resSvartWo}, 6})
+        le32(g, v);
     expectImage(partistruct{3, 14, 2, resSvartWo, 6}, g);
 
     std::vector<std::uint8_t> v;
-    for (int x : {2, 5, 6, 1, 3}) le32(v, x);
+    for (int x : {2, 5, 6, 1, 3})
+        le32(v, x);
     le64(v, 1.5);
     le64(v, 2.5);
     expectImage(valfristruct{2, 5, 6, 1, 3, 1.5, 2.5}, v);
@@ -107,11 +109,13 @@ TEST(Records, ValfriResultCodeFollowsThePoints) {
 
 TEST(Records, PrizeGroupEloAndCategoryRecords) {
     std::vector<std::uint8_t> p;
-    for (int x : {1, 2, 500}) le32(p, x);
+    for (int x : {1, 2, 500})
+        le32(p, x);
     expectImage(penningstruct{1, 2, 500}, p);
 
     std::vector<std::uint8_t> g;
-    for (int x : {0, 4, 6, 3, 250}) le32(g, x);
+    for (int x : {0, 4, 6, 3, 250})
+        le32(g, x);
     expectImage(rankingstruct{0, 4, 6, 3, 250}, g);
 
     std::vector<std::uint8_t> e;
@@ -121,7 +125,7 @@ TEST(Records, PrizeGroupEloAndCategoryRecords) {
     expectImage(elostructab{4, 2310, "IM"}, e);
 
     std::vector<std::uint8_t> k;
-    field(k, "B\xE4sta junior", 40);  // "Bästa junior"
+    field(k, "B\xE4sta junior", 40); // "Bästa junior"
     le32(k, 11);
     le32(k, 300);
     expectImage(egenkategoriastruct{"Bästa junior", 11, 300}, k);
@@ -139,8 +143,8 @@ TEST(Records, OverlongTextIsCutToTheFieldAndStaysTerminated) {
 TEST(Records, UnterminatedTextIsReadUpToItsWidthOnly) {
     std::vector<std::uint8_t> img;
     le32(img, 1);
-    field(img, std::string(30, 'a'), 30);  // no NUL inside the name field
-    field(img, std::string(30, 'b'), 30);  // nor inside the club field
+    field(img, std::string(30, 'a'), 30); // no NUL inside the name field
+    field(img, std::string(30, 'b'), 30); // nor inside the club field
     le32(img, 1500);
     le32(img, 0);
     le32(img, 0);
@@ -155,6 +159,7 @@ TEST(Records, BytesAfterTheTerminatorAreIgnored) {
     le32(img, 2);
     field(img, std::string("Ola\0garbage", 11), 30);
     field(img, "", 30);
-    for (int x : {0, 0, 0}) le32(img, x);
+    for (int x : {0, 0, 0})
+        le32(img, x);
     EXPECT_EQ(spelarstructtva::decode(img.data()).namn, "Ola");
 }

@@ -21,8 +21,9 @@ TEST(SafeName, NamesThatWouldLeaveTheFolderStayInside) {
 
 TEST(SafeName, LongNamesAreCutOnWholeCharactersToFitTheLimit) {
     std::string name;
-    for (int i = 0; i < 200; ++i) name += "ö";  // 400 bytes
+    for (int i = 0; i < 200; ++i)
+        name += "ö"; // 400 bytes
     const std::string cut = safeFileName(name, ".html");
     EXPECT_LE(cut.size() + 5, 255u);
-    EXPECT_EQ(cut.size() % 2, 0u);  // no half characters
+    EXPECT_EQ(cut.size() % 2, 0u); // no half characters
 }

@@ -12,15 +12,18 @@ TEST(Text, SwedishLettersAndSymbolsConvertBothWays) {
 }
 
 TEST(Text, CharactersWithoutAWindows1252FormBecomeQuestionMarks) {
-    EXPECT_EQ(toCp1252("a\xE2\x86\x92" "b"), "a?b");      // U+2192 arrow
-    EXPECT_EQ(toCp1252("\xF0\x9F\x98\x80"), "?");         // emoji, four bytes
-    EXPECT_EQ(toCp1252("x\xFFy"), "x?y");                 // malformed UTF-8
-    EXPECT_EQ(toCp1252("\xC3"), "?");                     // truncated sequence
+    EXPECT_EQ(toCp1252("a\xE2\x86\x92"
+                       "b"),
+              "a?b");                             // U+2192 arrow
+    EXPECT_EQ(toCp1252("\xF0\x9F\x98\x80"), "?"); // emoji, four bytes
+    EXPECT_EQ(toCp1252("x\xFFy"), "x?y");         // malformed UTF-8
+    EXPECT_EQ(toCp1252("\xC3"), "?");             // truncated sequence
 }
 
 TEST(Text, EveryByteSurvivesARoundTrip) {
     std::string all;
-    for (int b = 1; b < 256; ++b) all += static_cast<char>(b);
+    for (int b = 1; b < 256; ++b)
+        all += static_cast<char>(b);
     EXPECT_EQ(toCp1252(fromCp1252(all)), all);
 }
 

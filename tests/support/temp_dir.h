@@ -8,7 +8,7 @@
 #include <string>
 
 class TempDir {
-public:
+  public:
     TempDir() : old_(std::filesystem::current_path()) {
         std::string templ = (std::filesystem::temp_directory_path() / "lott-test-XXXXXX").string();
         if (!::mkdtemp(templ.data())) std::abort();
@@ -24,7 +24,7 @@ public:
     TempDir& operator=(const TempDir&) = delete;
     const std::filesystem::path& path() const { return path_; }
 
-private:
+  private:
     std::filesystem::path old_;
     std::filesystem::path path_;
 };
