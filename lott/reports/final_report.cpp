@@ -1,10 +1,10 @@
 // The final report: the standings with a cross table of every round.
 #include <unordered_map>
 
-#include "lott/reports/game_rating.h"
 #include "lott/reports/game_texts.h"
 #include "lott/reports/number_format.h"
 #include "lott/reports/report_content.h"
+#include "lott/results/rankingandring.h"
 #include "store/text.h"
 #include "store/tournament.h"
 
@@ -73,7 +73,8 @@ std::string crossCell(const spelarstructc& player, const partistruct* game, int 
     // Games against the bye or an unrated opponent do not change a rating, so none is shown.
     const bool ratedGame = opp != byNr.end() && !bye && opp->second->ranking > 0;
     if (rated(player.ranking) && rounds < kRoundsWithChanges && ratedGame) {
-        const double change = gameRatingChange(player.ranking, opp->second->ranking, game->resultat, vit);
+        const double change =
+            stallning::rankingfunkb(player.ranking, opp->second->ranking, game->resultat, vit ? 1 : 0);
         cell += ",";
         if (change > 0) cell += "+";
         cell += gcvtText(change, 3);

@@ -1,11 +1,15 @@
-// Rating change of one game in the cross table.
-#include "lott/reports/game_rating.h"
+// Rating change of one game, as the cross table of the final report shows it.
+#include "lott/results/rankingandring.h"
 
 #include <gtest/gtest.h>
 
 #include "store/records.h"
 
-using reports::gameRatingChange;
+namespace {
+double gameRatingChange(int rank, int jmfrank, int resultat, bool vit) {
+    return stallning::rankingfunkb(rank, jmfrank, resultat, vit ? 1 : 0);
+}
+} // namespace
 
 TEST(GameRating, BandsFromTheRatingDifference) {
     // 1500 against 1600: |d| = 100, W = 12, the lower-rated player takes 32 - W.
