@@ -72,7 +72,7 @@ ReportContent stallningContent(const ReportInput& in, Band band) {
         const std::size_t titelLen = store::charCount(s.titel);
         if (k.elo && titelLen >= 1 && titelLen <= 3) row.cells.push_back({k.origin, s.titel});
         row.cells.push_back({k.origin + (k.elo ? 3 : 0), s.utgatt ? s.namn + " Utgått" : s.namn});
-        if (k.club) row.cells.push_back({k.klubb, s.klubb == "nej" ? "" : s.klubb});
+        if (k.club && !s.klubb.empty() && s.klubb != "nej") row.cells.push_back({k.klubb, s.klubb});
         if (k.ranking && s.ranking > 0)
             row.cells.push_back(
                 {k.rankingX, std::to_string(s.ranking) + " (" + ratingChangeText(s.rankingandring) + ")"});

@@ -21,9 +21,10 @@ class UtskrifterWin : public ui::ReportWindow {
     // screen from the top left, 19/20 of the screen wide and 17/20 high.
     UtskrifterWin(ui::Window* parent, const std::string& caption, reports::ReportInput input);
 
-    // Opens and shows the report of kind `state.vilkpaint` on the lists the main window has
-    // prepared, under the kind's caption; `kategori` names the own category of kind 9.
-    static UtskrifterWin* open(ui::Window* parent, const LottState& state, const std::string& kategori = {});
+    // Opens and shows the report of kind `state.vilkpaint` titled `caption`, on the lists the
+    // main window has prepared; `kategori` names the own category of kind 9.
+    static UtskrifterWin* open(ui::Window* parent, const LottState& state, const std::string& caption,
+                               const std::string& kategori = {});
 
     void paint(ui::Canvas& canvas) override;
 

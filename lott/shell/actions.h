@@ -11,3 +11,7 @@ void visaRondlista(FDemoWin& w);
 void lottaForResultat(FDemoWin& w);
 // Code 5: the results of the chosen round, or message 21 when it has no games.
 void visaTidigareResultat(FDemoWin& w);
+// Code 4: the standings (plain, with prizes or with Elo and title) in the report window.
+void visaStallning(FDemoWin& w);
+// Code 12: the final report with its cross table.
+void visaSlutrapport(FDemoWin& w);
