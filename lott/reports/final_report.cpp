@@ -114,10 +114,11 @@ ReportContent slutrapportContent(const ReportInput& in) {
     const std::size_t len = store::charCount(c.title);
     c.titleHeight = len > 50 ? 22 : len > 40 ? 28 : 34;
     c.titleX = 1;
-    c.headings = {{1, "Spelare"},
-                  {fri ? 15.0 : 13.0, "Poäng"},
-                  {fri ? 25.0 : 21.0, "Kvalité"},
-                  {fri ? 49.0 : 45.0, "Motståndare"}};
+    // Columns of a row, in u from the left edge.
+    const double poangX = fri ? 20 : 18, kvalX = fri ? 25 : 21, firstCell = fri ? 30 : 26;
+    // Each heading stands over its own column ("Poäng" a little to the left, so that it ends
+    // before "Kvalité" begins), so that nothing overlaps and the columns read straight down.
+    c.headings = {{3, "Spelare"}, {poangX - 1.5, "Poäng"}, {kvalX, "Kvalité"}, {firstCell, "Motståndare"}};
 
     // Places count drawn rows only, so the bye never takes a place.
     std::unordered_map<int, int> placeOf;
@@ -128,7 +129,6 @@ ReportContent slutrapportContent(const ReportInput& in) {
         byNr.emplace(s.nr, &s);
     const GameIndex games(in.partier);
 
-    const double firstCell = fri ? 30 : 26;
     const double spacing = cellSpacing(in.valdrond);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const spelarstructc& s = *rows[i];
@@ -136,8 +136,8 @@ ReportContent slutrapportContent(const ReportInput& in) {
         row.gap = 2.0 / 3.0;
         row.cells.push_back({0, std::to_string(i + 1)});
         row.cells.push_back({3, s.namn});
-        row.cells.push_back({fri ? 20.0 : 18.0, gcvtText(s.poang, 3)});
-        row.cells.push_back({fri ? 25.0 : 21.0, gcvtText(s.kvalitet, 3)});
+        row.cells.push_back({poangX, gcvtText(s.poang, 3)});
+        row.cells.push_back({kvalX, gcvtText(s.kvalitet, 3)});
         for (int r = 1; r <= in.valdrond; ++r) {
             const std::string cell = fri ? valfriCell(s, r, in.valfria, placeOf)
                                          : crossCell(s, games.find(r, s.nr), in.valdrond, placeOf, byNr);

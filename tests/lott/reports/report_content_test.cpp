@@ -265,7 +265,8 @@ TEST(ReportContent, FinalReportUnderCustomScoring) {
     EXPECT_EQ(30, c.rows[0].cells[4].x);
     // Bo's round-2 opponent is not in the list: the cell stays empty.
     EXPECT_EQ("2 | Bo | 1 | 1 | 1p,1", rowText(c.rows[1]));
-    EXPECT_EQ(15, c.headings[1].x);
+    EXPECT_EQ(18.5, c.headings[1].x); // over the points at 20
+    EXPECT_EQ(30, c.headings[3].x);   // "Motståndare" over the first round
 }
 
 TEST(ReportContent, RankingGroupsShareTheGroupPrizeAmongTheLeaders) {
