@@ -9,9 +9,6 @@
 
 namespace reports {
 
-// Font heights of the report texts, in logical units (Arial, normal weight).
-inline constexpr int kTitleHeights[] = {34, 28, 22};
-
 // Screen-width bands for the heights of headings and rows. Printing always uses Small.
 enum class Band { Small, Middle, Large };
 // Small below 750 pixels of screen width (or when the standard font is chosen), Middle from 750
