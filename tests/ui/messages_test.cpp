@@ -42,7 +42,7 @@ TEST_F(MessagesTest, AMessageBoxHoldsPostedMessagesUntilItCloses) {
     int handled = 0;
     uitest::mainWindow().onMessage(1005, [&] { ++handled; });
     {
-        ui::detail::HoldQueue box;  // what a message box on a real display keeps while it waits
+        ui::detail::HoldQueue box; // what a message box on a real display keeps while it waits
         ui::Window::post(1005);
         ui::automation::settle();
         EXPECT_EQ(handled, 0);
