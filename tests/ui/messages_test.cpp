@@ -1,6 +1,7 @@
 // Posted messages, timers, menus and message boxes.
 #include "tests/ui/ui_fixture.h"
 #include "ui/detail/runtime.h"
+#include "ui/detail/window_impl.h"
 #include "ui/message_box.h"
 #include "ui/window.h"
 
@@ -82,6 +83,12 @@ TEST_F(MessagesTest, MessageBoxesTakeQueuedAnswers) {
     EXPECT_EQ(ui::TEnkel(nullptr, 36).Execute(), 1);
     EXPECT_EQ(ui::TEnkel(nullptr, 35).Execute(), 2); // unknown number: shown as nothing, counts as closed
     EXPECT_EQ(recorder().events, (std::vector<std::string>{"message 34", "message 34", "message 36"}));
+}
+
+TEST_F(MessagesTest, MainWindowIsShownMaximisedAndActiveWhenAlone) {
+    EXPECT_TRUE(uitest::mainWindow().impl().widget->isMaximized());
+    EXPECT_TRUE(uitest::mainWindow().isOpen());
+    EXPECT_EQ(ui::MainWindow::instance(), &uitest::mainWindow());
 }
 
 TEST_F(MessagesTest, MainWindowDumpShowsItsMenu) {
