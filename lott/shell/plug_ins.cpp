@@ -20,6 +20,7 @@ const PlugIns& plugIns() {
         q.efterVal[4] = &visaStallning;
         q.efterVal[5] = &visaTidigareResultat;
         q.efterVal[12] = &visaSlutrapport;
+        q.resultat = &oppnaResultat;
         return q;
     }();
     return p;
