@@ -130,7 +130,7 @@ TEST_F(UtskrifterWinTest, ClosingWritesTheFilesAndFreesTheCommand) {
     stangt.close();
     EXPECT_FALSE(QFile::exists("lottutskrifter/Vårcup.htm"));
     EXPECT_EQ(ui::automation::menu({0, "Stäng fönster", true}), "");
-    ui::automation::settle();  // the window is gone now
+    ui::automation::settle(); // the window is gone now
     EXPECT_EQ(uitest::recorder().events.back(), "closed Utskrift av Slutrapport");
     EXPECT_TRUE(QFile::exists("lottutskrifter/Vårcup.htm"));
     QFile text("lottutskrifter/Vårcup.txt");
