@@ -1,6 +1,5 @@
 #include "lott/pairing/slumpa.h"
 
-#include "lott/setup/efter_registrering.h"
 #include "store/filenames.h"
 #include "store/files.h"
 #include "tests/lott/setup/arbetskatalog.h"
@@ -76,25 +75,6 @@ TEST_F(Slumpa, EmptyTillbChangesNothing) {
     store::touch(store::fil::TILLB);
     SlumpaKlass().slumpa();
     EXPECT_FALSE(store::exists("0.T"));
-}
-
-TEST_F(Slumpa, OfferIsMadeOnceForMonradOnly) {
-    store::writeText(store::fil::SLUMPT, "monradja");
-    EXPECT_TRUE(slumpaErbjudande());
-    EXPECT_FILE_BYTES("SLUMPT", Bild().text("monradn", 7));
-    EXPECT_FALSE(slumpaErbjudande());
-    store::writeText(store::fil::SLUMPT, "monradnej");
-    EXPECT_FALSE(slumpaErbjudande());
-    EXPECT_FILE_BYTES("SLUMPT", Bild().text("monradnej", 9));
-}
-
-TEST(NastaTillval, FixedOrderOfTheOptionDialogs) {
-    EXPECT_EQ(nastaTillval(tillbehorstruct{1, 0, 0, 0, 0}), Tillval::Inget);
-    EXPECT_EQ(nastaTillval(tillbehorstruct{1, 1, 1, 1, 1}), Tillval::Penningpriser);
-    EXPECT_EQ(nastaTillval(tillbehorstruct{1, 0, 1, 1, 1}), Tillval::Rankinggrupper);
-    // egenkategori is the fourth field, elotitel the fifth; Elo comes before own categories.
-    EXPECT_EQ(nastaTillval(tillbehorstruct{1, 0, 0, 1, 1}), Tillval::Elotitel);
-    EXPECT_EQ(nastaTillval(tillbehorstruct{1, 0, 0, 1, 0}), Tillval::Egenkategori);
 }
 
 } // namespace
