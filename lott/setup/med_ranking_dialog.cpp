@@ -19,8 +19,8 @@ lottcstruct lasSkicka() {
 }
 } // namespace
 
-MedRankingDialog::MedRankingDialog(ui::Window* parent, LottState& state, int turnkat)
-    : ui::Dialog(parent, inskrivningResurs(turnkat)), state_(state), layout_(inskrivningLayout(turnkat)) {
+MedRankingDialog::MedRankingDialog(ui::Window* parent, int turnkat)
+    : ui::Dialog(parent, inskrivningResurs(turnkat)), layout_(inskrivningLayout(turnkat)) {
     skicka_ = lasSkicka();
     valfri_ = lasValfri();
     onButton(layout_.framatId, [this] { framat(); });

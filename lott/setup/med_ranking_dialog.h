@@ -5,14 +5,13 @@
 #include <vector>
 
 #include "lott/setup/inskrivning.h"
-#include "lott/state.h"
 #include "store/records.h"
 #include "ui/window.h"
 
 class MedRankingDialog : public ui::Dialog {
   public:
     // Shows the first page at once.
-    MedRankingDialog(ui::Window* parent, LottState& state, int turnkat);
+    MedRankingDialog(ui::Window* parent, int turnkat);
 
     void lasbnamn(int forsta); // shows the page starting at start number `forsta`
     void gorlista();           // takes the visible page into the entry list
@@ -26,7 +25,6 @@ class MedRankingDialog : public ui::Dialog {
   private:
     std::vector<InskrivenRad> synligaRader() const;
 
-    LottState& state_;
     const InskrivningLayout& layout_;
     lottcstruct skicka_;  // the tournament being set up, re-read with every page
     bool valfri_ = false; // custom scores: ranking fields hold team sizes 1..99

@@ -10,9 +10,7 @@ const PlugIns& plugIns() {
     static const PlugIns p = [] {
         PlugIns q;
         q.nyTurnering = [](FDemoWin& w) { (new NyTurneringDialog(&w, w.state()))->show(); };
-        q.registrering = [](FDemoWin& w) {
-            (new MedRankingDialog(&w, w.state(), w.state().turnkatb))->show();
-        };
+        q.registrering = [](FDemoWin& w) { (new MedRankingDialog(&w, w.state().turnkatb))->show(); };
         q.slumpa = [](FDemoWin&) { SlumpaKlass().slumpa(); };
         // Steps after the choose-tournament dialog, by action code. Codes not listed here
         // (2 round list, 3 result entry, 4 standings, 6 ranking groups, 7/71 adjourned games,
