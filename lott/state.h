@@ -24,6 +24,7 @@ struct LottState {
     int grans = 0;          // pairing outcome: success is grans < 2495 and ejronditurn == 0
     int ejronditurn = 0;    // 1: no further round is to be played
     int garej = 0;          // 1: a Swiss-type system was chosen without rankings
+    int turnkatb = 0;       // player-data category of the tournament being set up (0..3)
     int globvanta = 0;      // value returned by the standings computation
     int schwanrop = 0;      // 1 while the pairing engine asks for its form of the standings
     int klubbfinns = 0;     // the last standings have a club column

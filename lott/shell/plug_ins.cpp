@@ -1,12 +1,18 @@
 #include "lott/shell/plug_ins.h"
 
+#include "lott/pairing/slumpa.h"
 #include "lott/reports/utskrifter_win.h"
+#include "lott/setup/med_ranking_dialog.h"
+#include "lott/setup/ny_turnering_dialog.h"
 #include "lott/shell/actions.h"
 #include "lott/shell/fdemo_win.h"
 
 const PlugIns& plugIns() {
     static const PlugIns p = [] {
         PlugIns q;
+        q.nyTurnering = [](FDemoWin& w) { (new NyTurneringDialog(&w, w.state()))->show(); };
+        q.registrering = [](FDemoWin& w) { (new MedRankingDialog(&w, w.state().turnkatb))->show(); };
+        q.slumpa = [](FDemoWin&) { SlumpaKlass().slumpa(); };
         // Steps after the choose-tournament dialog, by action code. Codes not listed here
         // (6 ranking groups, 7/71 adjourned games,
         // 8 take back, 9 own category, 10 late entry, 11 withdrawal,
