@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPixmap>
 #include <algorithm>
 
 #include "ui/detail/dialog_impl.h"
@@ -280,6 +281,15 @@ std::string dump(std::vector<std::string>& lines) {
         dumpDialog(*d->self, *d, lines);
     else if (w->impl().dumpBody)
         w->impl().dumpBody(lines);
+    return {};
+}
+
+std::string shot(const std::string& path) {
+    Window* w = active();
+    if (!w) return "no active window";
+    QWidget* widget = w->impl().widget;
+    if (!widget) return "the active window has nothing drawn";
+    if (!widget->grab().save(detail::toQ(path), "PNG")) return "cannot write " + path;
     return {};
 }
 

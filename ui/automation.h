@@ -37,6 +37,8 @@ std::string tick(int times);
 std::string chooseDirectory(const std::string& path);
 std::string closeActive();
 std::string dump(std::vector<std::string>& lines);
+// Saves a picture of the active window, as drawn, to `path` (PNG).
+std::string shot(const std::string& path);
 void queueAnswers(const std::vector<int>& answers); // for the next message boxes (default 1)
 
 // Runs everything pending: posted messages, closing windows, the toolkit's own events.

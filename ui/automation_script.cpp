@@ -65,7 +65,7 @@ bool parseLine(const std::string& raw, Step& step, std::string& why) {
     pos = end;
     const std::string& v = step.verb;
 
-    if (v == "program" || v == "dir") {
+    if (v == "program" || v == "dir" || v == "shot") {
         step.text = trim(line.substr(pos));
         if (step.text.empty()) return why = v + " needs an argument", false;
         return true;

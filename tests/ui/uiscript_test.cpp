@@ -2,6 +2,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -70,6 +71,7 @@ TEST(UiscriptParse, MalformedLinesNameTheirLine) {
     EXPECT_NE(parseError("program lott\ntick -1\n"), "");
     EXPECT_NE(parseError("program lott\nclose now\n"), "");
     EXPECT_NE(parseError("program\n"), "");
+    EXPECT_EQ(parseError("program lott\nshot\n"), "line 2: shot needs an argument");
 }
 
 // Runs the built uiscript on `script` in a fresh directory.
@@ -120,6 +122,27 @@ TEST(UiscriptRun, AStepThatCannotBeCarriedOutEndsWithStatusOne) {
     EXPECT_TRUE(QString::fromStdString(r.out).startsWith(
         "window \"Turneringsverktyg\"\nmessage 46\ndump \"Turneringsverktyg\"\nmenu \"&Turnering\"\n"));
     EXPECT_EQ(r.err, "");
+}
+
+TEST(UiscriptRun, ShotSavesThePictureOfTheActiveWindow) {
+    uitest::mainWindow();
+    QTemporaryDir pictures;
+    const QString dialog = pictures.path() + "/valj.png";
+    const QString main = pictures.path() + "/huvud.png";
+    Outcome r = runUiscript("program lott\nmenu 499\nshot " + dialog + "\nclose\nshot " + main + "\n");
+    EXPECT_EQ(r.status, 0) << r.err;
+    const QImage d(dialog), m(main);
+    ASSERT_FALSE(d.isNull());
+    ASSERT_FALSE(m.isNull());
+    // The dialog is drawn, not the main window behind it: it is the smaller picture.
+    EXPECT_LT(d.width() * d.height(), m.width() * m.height());
+    EXPECT_GT(d.width(), 100);
+    EXPECT_GT(d.height(), 100);
+
+    r = runUiscript("program lott\nshot " + pictures.path() + "/saknas/x.png\n");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err,
+              "uiscript: line 2: cannot write " + (pictures.path() + "/saknas/x.png").toStdString() + "\n");
 }
 
 TEST(UiscriptRun, AFileThatCannotBeOpenedEndsTheProgramAsTheStoreDefines) {

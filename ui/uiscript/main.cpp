@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <string>
 
 #include "ui/app.h"
 #include "ui/automation.h"
@@ -14,9 +15,33 @@
 #include "ui/uiscript/programs.h"
 #include "ui/uiscript/runner.h"
 
+namespace {
+
+const char* const help =
+    "usage: uiscript SCRIPT\n"
+    "Starts one program in the current directory and performs the script's steps on its windows,\n"
+    "one step a line (# starts a comment; a control is its id or its \"caption\"):\n"
+    "  program NAME        first step: the program to start\n"
+    "  menu ID             a menu command of the active window (else the main window's)\n"
+    "  set ID TEXT         replace the text of an edit or combo field\n"
+    "  check ID / uncheck ID, select ID ROW..., dblclick ID ROW, press ID\n"
+    "  answer B...         answers (1 or 2) for the next message boxes\n"
+    "  tick [N]            fire every running timer once (N times)\n"
+    "  dir PATH            choose a directory in a directory list\n"
+    "  close               close the active window through its frame\n"
+    "  dump                print the active window\n"
+    "  shot FILE           save a picture of the active window as drawn (PNG)\n"
+    "The program runs off screen unless UISCRIPT_PLATFORM names a display platform (e.g. xcb).\n";
+
+} // namespace
+
 int main(int argc, char** argv) {
+    if (argc == 2 && (std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h")) {
+        std::fputs(help, stdout);
+        return 0;
+    }
     if (argc != 2) {
-        std::fputs("usage: uiscript SCRIPT\n", stderr);
+        std::fputs(help, stderr);
         return 2;
     }
     std::ifstream in(argv[1], std::ios::binary);
@@ -40,7 +65,10 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // UISCRIPT_PLATFORM (e.g. "xcb") runs the program on a real display, to watch it or to take
+    // pictures with `shot`; by default nothing is shown.
+    const char* platform = std::getenv("UISCRIPT_PLATFORM");
+    setenv("QT_QPA_PLATFORM", platform && *platform ? platform : "offscreen", 1);
     // The toolkit's own notes (missing platform features, paths) would mix with the reasons of
     // failed steps on the error stream; only fatal ones are kept.
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
