@@ -40,6 +40,7 @@ struct Control {
     int colSpan = 1;
     int maxLength = 0; // edits and combos: at most this many characters (0: no limit)
     int group = 0;     // radios: the group they belong to
+    int width = 0;     // edits: characters the field shows (0: as many as maxLength allows)
 };
 
 // A dialog resource: its number, title, grid width and controls in tab order.

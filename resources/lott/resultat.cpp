@@ -13,9 +13,10 @@ const ui::DialogResource& resultat() {
         d.controls.push_back({ui::IDSTATIC, Kind::Static, "&Resultat", 0, 5, 1, 2});
         for (int i = 0; i < RESULTAT_RADER; ++i) {
             const int rad = i + 1;
-            d.controls.push_back({idcBord(i), Kind::ReadOnlyEdit, "", rad, 0});
-            d.controls.push_back({idcVit(i), Kind::ReadOnlyEdit, "", rad, 1, 1, 2});
-            d.controls.push_back({idcSvart(i), Kind::ReadOnlyEdit, "", rad, 3, 1, 2});
+            // A board number is short; a player is shown as "number. name ranking".
+            d.controls.push_back({idcBord(i), Kind::ReadOnlyEdit, "", rad, 0, 1, 1, 0, 0, 4});
+            d.controls.push_back({idcVit(i), Kind::ReadOnlyEdit, "", rad, 1, 1, 2, 0, 0, 30});
+            d.controls.push_back({idcSvart(i), Kind::ReadOnlyEdit, "", rad, 3, 1, 2, 0, 0, 30});
             d.controls.push_back({idcResultat(i), Kind::Edit, "", rad, 5, 1, 2});
         }
         const int knappar = RESULTAT_RADER + 1;

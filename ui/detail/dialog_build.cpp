@@ -4,12 +4,15 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <algorithm>
 
 #include "ui/detail/dialog_impl.h"
 #include "ui/detail/window_impl.h"
@@ -24,6 +27,24 @@ bool isDriveRow(const QString& row) {
 
 bool focusable(Kind k) {
     return k != Kind::Static;
+}
+
+// An edit is as wide as the text it is meant for: a start number or a ranking gets a narrow
+// field of fixed width, a name room for a long one (names are proportional text, so 24 average
+// characters show nearly all of the 29 a name may have). Without either, the toolkit's width stands.
+void sizeEdit(QLineEdit* e, const Control& c) {
+    constexpr int kNarrow = 9;
+    constexpr int kWidest = 24;
+    const int chars = c.width > 0 ? c.width : std::min(c.maxLength, kWidest);
+    if (chars <= 0) return;
+    const QFontMetrics fm = e->fontMetrics();
+    const int perChar = chars <= kNarrow ? fm.horizontalAdvance(QLatin1Char('0')) : fm.averageCharWidth();
+    // The frame and the text margins on both sides.
+    const int width = chars * perChar + 4 * e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 8;
+    if (chars <= kNarrow)
+        e->setFixedWidth(width);
+    else
+        e->setMinimumWidth(width);
 }
 
 bool isList(Kind k) {
@@ -44,6 +65,7 @@ QWidget* makeWidget(DialogImpl& d, ControlSlot& slot, std::map<int, QButtonGroup
         auto* e = new QLineEdit(toQ(c.caption));
         if (c.maxLength > 0) e->setMaxLength(c.maxLength);
         e->setReadOnly(c.kind == Kind::ReadOnlyEdit);
+        sizeEdit(e, c);
         QObject::connect(e, &QLineEdit::textEdited, [&d, id] { DialogImpl::run(d.textChanges, id); });
         return e;
     }
@@ -154,11 +176,12 @@ void DialogImpl::build() {
         }
     }
 
-    // Tab order is resource order.
+    // Tab order is resource order. Read-only fields (start numbers, the players of a board) take
+    // focus only when clicked, so that Tab moves from one field to be filled to the next.
     QWidget* previous = nullptr;
     for (auto& slot : controls) {
         if (!focusable(slot.def.kind)) continue;
-        slot.widget->setFocusPolicy(Qt::StrongFocus);
+        slot.widget->setFocusPolicy(slot.def.kind == Kind::ReadOnlyEdit ? Qt::ClickFocus : Qt::StrongFocus);
         if (previous) QWidget::setTabOrder(previous, slot.widget);
         previous = slot.widget;
     }
