@@ -6,6 +6,7 @@
 #include "lott/reports/html_report.h"
 #include "lott/reports/number_format.h"
 #include "lott/reports/report_data.h"
+#include "lott/reports/text_fit.h"
 #include "store/filenames.h"
 #include "store/files.h"
 #include "ui/app.h"
@@ -119,8 +120,11 @@ void UtskrifterWin::draw(ui::Canvas& canvas, reports::Band band, int page) {
             right = std::max(right, t.x * u + canvas.textWidth(t.text, t.height));
         if (right * scale > canvas.width()) scale = canvas.width() / right;
     }
+    // Close columns keep their places; the font shrinks until no text runs into its neighbour.
+    const double fit = reports::textFit(
+        d, u, [&canvas](const std::string& text, int height) { return canvas.textWidth(text, height); });
     for (const auto& t : d.texts)
-        canvas.text(t.x * u * scale, t.y * lineUnit * scale, t.text, t.height * scale);
+        canvas.text(t.x * u * scale, t.y * lineUnit * scale, t.text, t.height * scale * fit);
 
     // The date stamp at the top right, above the title.
     const double h = reports::headingHeight(band) * scale;
