@@ -200,7 +200,11 @@ void Dialog::enable(int id, bool on) {
 void Dialog::setReadOnly(int id, bool on) {
     auto* s = D(this).find(id);
     if (!s) return;
-    if (auto* e = qobject_cast<QLineEdit*>(s->widget)) e->setReadOnly(on);
+    if (auto* e = qobject_cast<QLineEdit*>(s->widget)) {
+        e->setReadOnly(on);
+        // Like the read-only fields of the resource, one made read-only leaves the Tab order.
+        e->setFocusPolicy(on ? Qt::ClickFocus : Qt::StrongFocus);
+    }
     if (auto* c = comboOf(s); c && c->lineEdit()) c->lineEdit()->setReadOnly(on);
 }
 
