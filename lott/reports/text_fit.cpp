@@ -12,7 +12,7 @@ double textFit(const DrawnPage& page, double u, const TextWidth& width) {
     for (const auto& t : page.texts)
         rows[t.y].push_back(&t);
 
-    const double gap = 0.3 * u; // blank space kept between neighbours
+    const double gap = 0.5 * u; // blank space kept between neighbours, about a blank's width
     double fit = 1;
     for (auto& [y, texts] : rows) {
         std::stable_sort(texts.begin(), texts.end(),

@@ -120,11 +120,14 @@ void UtskrifterWin::draw(ui::Canvas& canvas, reports::Band band, int page) {
             right = std::max(right, t.x * u + canvas.textWidth(t.text, t.height));
         if (right * scale > canvas.width()) scale = canvas.width() / right;
     }
-    // Close columns keep their places; the font shrinks until no text runs into its neighbour.
+    // Close columns keep their places; the font of headings and rows shrinks until no text runs
+    // into its neighbour. The title (the first text) stands alone and keeps its size.
     const double fit = reports::textFit(
         d, u, [&canvas](const std::string& text, int height) { return canvas.textWidth(text, height); });
-    for (const auto& t : d.texts)
-        canvas.text(t.x * u * scale, t.y * lineUnit * scale, t.text, t.height * scale * fit);
+    for (std::size_t i = 0; i < d.texts.size(); ++i) {
+        const auto& t = d.texts[i];
+        canvas.text(t.x * u * scale, t.y * lineUnit * scale, t.text, t.height * scale * (i == 0 ? 1 : fit));
+    }
 
     // The date stamp at the top right, above the title.
     const double h = reports::headingHeight(band) * scale;

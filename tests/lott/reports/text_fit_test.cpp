@@ -26,22 +26,22 @@ TEST(TextFit, TextsWithRoomKeepTheirSize) {
 
 TEST(TextFit, TheTightestNeighboursOfAnyRowDecide) {
     DrawnPage page;
-    // Row at 3: "Poäng" (5 chars, 50 wide at height 20) has 60 - 3 = 57 before "Kval": fits.
-    // Row at 4: "1.5" (3 chars, 30 wide) has 40 - 3 = 37: fits. "0.5" at 14 and "4,1,+6" at 16:
-    // 20 - 3 = 17 of the 30 needed.
+    // Row at 3: "Poäng" (5 chars, 50 wide at height 20) has 60 - 5 = 55 before "Kval": fits.
+    // Row at 4: "1.5" (3 chars, 30 wide) has 40 - 5 = 35: fits. "0.5" at 14 and "4,1,+6" at 17:
+    // 30 - 5 = 25 of the 30 needed.
     page.texts = {{10, 3, 20, "Poäng"},
                   {16, 3, 20, "Kval"},
                   {10, 4, 20, "1.5"},
                   {14, 4, 20, "0.5"},
-                  {16, 4, 20, "4,1,+6"}};
-    EXPECT_DOUBLE_EQ(textFit(page, 10, halfHeight), 17.0 / 30.0);
+                  {17, 4, 20, "4,1,+6"}};
+    EXPECT_DOUBLE_EQ(textFit(page, 10, halfHeight), 25.0 / 30.0);
 }
 
 TEST(TextFit, RowsAreOrderedByPositionNotByDrawingOrder) {
     DrawnPage page;
     // Drawn right to left: the first-drawn text is the right neighbour.
     page.texts = {{14, 5, 20, "Kvalité"}, {10, 5, 20, "Poäng"}};
-    EXPECT_DOUBLE_EQ(textFit(page, 10, halfHeight), (40.0 - 3.0) / 50.0);
+    EXPECT_DOUBLE_EQ(textFit(page, 10, halfHeight), (40.0 - 5.0) / 50.0);
 }
 
 TEST(TextFit, NeverBelowTheSmallestReadableSize) {
