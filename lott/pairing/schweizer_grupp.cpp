@@ -3,21 +3,27 @@
 #include <algorithm>
 #include <cstddef>
 
-namespace lotta {
+namespace parning {
+
+bool harMottSomVit(const PartiIndex& partier, std::int32_t vit, std::int32_t svart) {
+    const auto& egna = partier.partier(vit);
+    return std::any_of(egna.begin(), egna.end(),
+                       [&](const partistruct& p) { return p.vit == vit && p.svart == svart; });
+}
 
 void rankingsortera(Grupp& grupp, const Gruppspelare& s) {
     auto plats = std::find_if(grupp.begin(), grupp.end(), [&](const Gruppspelare& g) { return g.nr < s.nr; });
     grupp.insert(plats, s);
 }
 
-bool hittaKonflikt(const Grupp& grupp, const Motten& motten, Konflikt& konflikt) {
+bool hittaKonflikt(const Grupp& grupp, const PartiIndex& partier, Konflikt& konflikt) {
     const int h = static_cast<int>(grupp.size() / 2);
     bool funnen = false;
     for (int j = h; j >= 1; --j) {
         const Gruppspelare& undre = grupp[static_cast<std::size_t>(j - 1)];
         const Gruppspelare& ovre = grupp[static_cast<std::size_t>(j + h - 1)];
-        const bool ovreVit = motten.harMottSomVit(ovre.nr, undre.nr);
-        if (ovreVit || (!funnen && motten.harMottSomVit(undre.nr, ovre.nr))) {
+        const bool ovreVit = harMottSomVit(partier, ovre.nr, undre.nr);
+        if (ovreVit || (!funnen && harMottSomVit(partier, undre.nr, ovre.nr))) {
             konflikt = Konflikt{ovre.nr, undre.nr, j, h};
             funnen = true;
         }
@@ -53,4 +59,4 @@ void mjustera(Grupp& grupp, int m) {
     grupp.insert(grupp.begin() + (sii - m), sist);
 }
 
-} // namespace lotta
+} // namespace parning

@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "lott/pairing/schweizer_motten.h"
+#include "lott/pairing/partiindex.h"
 
-namespace lotta {
+namespace parning {
 
 struct Gruppspelare {
     std::int32_t nr = 0;
@@ -18,6 +18,9 @@ struct Gruppspelare {
 };
 
 using Grupp = std::vector<Gruppspelare>;
+
+// Whether `vit` had white against `svart` in some earlier game (any result code).
+bool harMottSomVit(const PartiIndex& partier, std::int32_t vit, std::int32_t svart);
 
 // Inserts `s` so that the group stays in descending start-number order.
 void rankingsortera(Grupp& grupp, const Gruppspelare& s);
@@ -34,7 +37,7 @@ struct Konflikt {
 // Checks the pairs from position h down to 1 against earlier games. A meeting with the upper
 // player as white replaces a conflict found before; one with the lower player as white counts
 // only when none was found yet. False when every pair is new.
-bool hittaKonflikt(const Grupp& grupp, const Motten& motten, Konflikt& konflikt);
+bool hittaKonflikt(const Grupp& grupp, const PartiIndex& partier, Konflikt& konflikt);
 
 // Takes the player with start number `nr` out and puts him back at the 1-based position `till`.
 void flyttaTill(Grupp& grupp, std::int32_t nr, int till);
@@ -45,4 +48,4 @@ void uddaJamna(Grupp& grupp);
 // Takes the last player of the group out and puts him back right after position size - m.
 void mjustera(Grupp& grupp, int m);
 
-} // namespace lotta
+} // namespace parning

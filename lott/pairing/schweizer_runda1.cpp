@@ -3,20 +3,10 @@
 #include <cstddef>
 #include <utility>
 
+#include "lott/pairing/parlista.h"
 #include "store/tournament.h"
 
-namespace lotta {
-
-namespace {
-
-spelarstructtva forLottning(const spelarstructtva& s) {
-    spelarstructtva ut = s;
-    ut.elo = 0;
-    ut.egenkategori = 0;
-    return ut;
-}
-
-} // namespace
+namespace parning {
 
 std::optional<std::vector<spelarstructtva>> schweizera(const std::vector<spelarstructtva>& startlista) {
     if (startlista.size() % 2 != 0) return std::nullopt;
@@ -41,12 +31,12 @@ std::optional<std::vector<spelarstructtva>> schweizera(const std::vector<spelars
     lista.reserve(startlista.size());
     const std::size_t h = halvor.size() / 2;
     for (std::size_t i = 0; i < h; ++i) {
-        lista.push_back(forLottning(*halvor[h + i]));
-        lista.push_back(forLottning(*halvor[i]));
+        lista.push_back(utanElo(*halvor[h + i]));
+        lista.push_back(utanElo(*halvor[i]));
     }
     if (medFrirond) {
-        lista.push_back(forLottning(startlista[frirond - 1]));
-        lista.push_back(forLottning(startlista[frirond]));
+        lista.push_back(utanElo(startlista[frirond - 1]));
+        lista.push_back(utanElo(startlista[frirond]));
     }
     return lista;
 }
@@ -57,4 +47,4 @@ void schweizerfargera(std::vector<spelarstructtva>& lista, int turnnr) {
         std::swap(lista[k - 1], lista[k]);
 }
 
-} // namespace lotta
+} // namespace parning

@@ -5,7 +5,7 @@
 
 #include "store/records.h"
 
-namespace lotta {
+namespace parning {
 
 // The round-1 pairs of `startlista` (the start list in file order, a registered "Frirond" last):
 // with h = half the players, the (h+i)-th player meets the i-th, the lower-half player listed
@@ -19,4 +19,4 @@ std::optional<std::vector<spelarstructtva>> schweizera(const std::vector<spelars
 // for an odd one. The bye pair is not moved here.
 void schweizerfargera(std::vector<spelarstructtva>& lista, int turnnr);
 
-} // namespace lotta
+} // namespace parning

@@ -5,11 +5,11 @@
 #include <limits>
 #include <unordered_set>
 
+#include "lott/pairing/partiindex.h"
 #include "lott/pairing/schweizer_grupp.h"
-#include "lott/pairing/schweizer_motten.h"
 #include "store/tournament.h"
 
-namespace lotta {
+namespace parning {
 
 namespace {
 
@@ -23,7 +23,7 @@ class Senarerond {
   public:
     Senarerond(const std::vector<spelarstructtvac>& lskicka, const std::vector<partistruct>& partier,
                int valdrond)
-        : pool_(lskicka.rbegin(), lskicka.rend()), motten_(partier), valdrond_(valdrond),
+        : pool_(lskicka.rbegin(), lskicka.rend()), partier_(partier), valdrond_(valdrond),
           parad_(pool_.size(), 0) {}
 
     std::optional<std::vector<spelarstructtva>> lotta();
@@ -45,7 +45,7 @@ class Senarerond {
     std::vector<spelarstructtva> lottningslista() const;
 
     std::vector<spelarstructtvac> pool_; // first place down
-    Motten motten_;
+    PartiIndex partier_;
     int valdrond_;
     std::vector<char> parad_;   // by pool index
     std::vector<int> par_;      // pool indices, two per pair, white first, in the order made
@@ -124,7 +124,7 @@ int Senarerond::flyttaUpp(const Grupp& grupp, double niva) const {
     for (int i = 0; i < static_cast<int>(pool_.size()); ++i) {
         const spelarstructtvac& s = pool_[static_cast<std::size_t>(i)];
         if (!tillganglig(i) || s.poang >= niva) continue;
-        if (grupp.size() == 1 && motten_.harMotts(grupp[0].nr, s.nr)) continue;
+        if (grupp.size() == 1 && partier_.harMotts(grupp[0].nr, s.nr)) continue;
         const spelarstructtvac* b = bast < 0 ? nullptr : &pool_[static_cast<std::size_t>(bast)];
         if (!b || s.poang > b->poang || (s.poang == b->poang && s.nr < b->nr)) bast = i;
     }
@@ -164,7 +164,7 @@ Gruppslut Senarerond::paraGrupp(Grupp grupp) {
         arbete_ += static_cast<long long>(grupp.size());
         if (arbete_ > kSchweizerArbetsgrans) return Gruppslut::Gransen;
         Konflikt k;
-        if (!hittaKonflikt(grupp, motten_, k)) {
+        if (!hittaKonflikt(grupp, partier_, k)) {
             laggTillPar(grupp);
             return Gruppslut::Parad;
         }
@@ -263,7 +263,7 @@ std::optional<std::vector<spelarstructtva>> Senarerond::lotta() {
             if (!sistaUtvag()) return std::nullopt;
             continue;
         }
-        if (grupp.size() == 2 && antalOparade() == 2 && motten_.harMotts(grupp[0].nr, grupp[1].nr)) {
+        if (grupp.size() == 2 && antalOparade() == 2 && partier_.harMotts(grupp[0].nr, grupp[1].nr)) {
             if (!sistaUtvag()) return std::nullopt;
             continue;
         }
@@ -296,4 +296,4 @@ std::optional<std::vector<spelarstructtva>> schweizerb(const std::vector<spelars
     return Senarerond(lskicka, partier, valdrond).lotta();
 }
 
-} // namespace lotta
+} // namespace parning

@@ -8,7 +8,7 @@
 
 #include "store/records.h"
 
-namespace lotta {
+namespace parning {
 
 // Pairs one later round. `lskicka` is the standings in pairing form as the driver writes it
 // ("LSKICKA", last place first, an even count with "Frirond" when needed); `partier` the games of
@@ -25,4 +25,4 @@ std::optional<std::vector<spelarstructtva>> schweizerb(const std::vector<spelars
 // above what any solvable field needs, low enough that no input makes the search hang.
 inline constexpr long long kSchweizerArbetsgrans = 60'000'000;
 
-} // namespace lotta
+} // namespace parning

@@ -4,7 +4,7 @@
 
 #include "tests/lott/pairing/schweizer_test_hjalp.h"
 
-using namespace lotta;
+using namespace parning;
 using schweizertest::parti;
 
 namespace {
@@ -31,23 +31,23 @@ TEST(SchweizerGrupp, ConflictPrefersTheLowestPairWhereTheUpperPlayerHadWhite) {
     // Group 1..6: positions 6 5 4 | 3 2 1 hold 1 2 3 | 4 5 6; pairs 1-4, 2-5, 3-6.
     const Grupp g = grupp({1, 2, 3, 4, 5, 6});
     Konflikt k;
-    EXPECT_FALSE(hittaKonflikt(g, Motten({parti(1, 2, 1), parti(4, 5, 1)}), k));
+    EXPECT_FALSE(hittaKonflikt(g, PartiIndex({parti(1, 2, 1), parti(4, 5, 1)}), k));
 
     // Lower player white in both: the first one checked (position h) is kept.
-    ASSERT_TRUE(hittaKonflikt(g, Motten({parti(4, 1, 1), parti(6, 3, 2)}), k));
+    ASSERT_TRUE(hittaKonflikt(g, PartiIndex({parti(4, 1, 1), parti(6, 3, 2)}), k));
     EXPECT_EQ(k.ej, 1);
     EXPECT_EQ(k.ejb, 4);
     EXPECT_EQ(k.ejc, 3);
     EXPECT_EQ(k.ejd, 3);
 
     // An upper-white meeting further down replaces it.
-    ASSERT_TRUE(hittaKonflikt(g, Motten({parti(4, 1, 1), parti(3, 6, 2)}), k));
+    ASSERT_TRUE(hittaKonflikt(g, PartiIndex({parti(4, 1, 1), parti(3, 6, 2)}), k));
     EXPECT_EQ(k.ej, 3);
     EXPECT_EQ(k.ejb, 6);
     EXPECT_EQ(k.ejc, 1);
 
     // A lower-white meeting after an upper-white one does not.
-    ASSERT_TRUE(hittaKonflikt(g, Motten({parti(1, 4, 1), parti(6, 3, 2)}), k));
+    ASSERT_TRUE(hittaKonflikt(g, PartiIndex({parti(1, 4, 1), parti(6, 3, 2)}), k));
     EXPECT_EQ(k.ejb, 4);
 }
 

@@ -4,7 +4,7 @@
 
 #include "tests/lott/pairing/schweizer_test_hjalp.h"
 
-using namespace lotta;
+using namespace parning;
 using schweizertest::nummer;
 
 namespace {

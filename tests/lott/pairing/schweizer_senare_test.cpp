@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "lott/pairing/schweizer_motten.h"
+#include "lott/pairing/partiindex.h"
 #include "tests/lott/pairing/schweizer_test_hjalp.h"
 
-using namespace lotta;
+using namespace parning;
 using namespace schweizertest;
 using Par = std::vector<std::pair<std::int32_t, std::int32_t>>;
 
@@ -130,7 +130,7 @@ TEST(SchweizerSenare, LaterLastResortsDissolveMorePairsAndNobodyIsPairedTwice) {
     for (const auto& [a, b] : paren(*lista)) {
         ++antal[static_cast<std::size_t>(a)];
         ++antal[static_cast<std::size_t>(b)];
-        EXPECT_FALSE(Motten(spelat).harMotts(a, b)) << a << "-" << b;
+        EXPECT_FALSE(PartiIndex(spelat).harMotts(a, b)) << a << "-" << b;
     }
     for (int nr = 1; nr <= 8; ++nr)
         EXPECT_EQ(antal[static_cast<std::size_t>(nr)], 1) << nr;
