@@ -26,6 +26,8 @@ struct LottState {
     int garej = 0;          // 1: a Swiss-type system was chosen without rankings
     int globvanta = 0;      // value returned by the standings computation
     int schwanrop = 0;      // 1 while the pairing engine asks for its form of the standings
+    int klubbfinns = 0;     // the last standings have a club column
+    int rankingfinns = 0;   // the last standings have a rating column
 
     // In-memory lists, freed by number through rensalistab.
     std::vector<spelarstructtva> slistab;   // player list (list 0/1), file order

@@ -1,0 +1,201 @@
+#include "lott/results/stallning.h"
+
+#include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "lott/results/poang.h"
+#include "lott/results/rankingandring.h"
+#include "lott/results/valfri_stallning.h"
+#include "store/tournament.h"
+
+namespace stallning {
+
+namespace {
+
+constexpr int kIngen = -1;
+
+// Position of each start number in the player list (the first when a number repeats).
+class Spelarindex {
+  public:
+    explicit Spelarindex(const std::vector<spelarstructtva>& spelare) {
+        pos_.reserve(spelare.size() * 2);
+        for (std::size_t i = 0; i < spelare.size(); ++i)
+            pos_.emplace(spelare[i].nr, static_cast<int>(i));
+    }
+    int operator()(int nr) const {
+        const auto it = pos_.find(nr);
+        return it == pos_.end() ? kIngen : it->second;
+    }
+
+  private:
+    std::unordered_map<int, int> pos_;
+};
+
+// One game seen from one player's side.
+struct Sida {
+    const partistruct* parti;
+    bool vit;
+    int motstandare; // index in the player list, or kIngen
+};
+
+// Every player's games, built once so that no computation rescans the game list.
+std::vector<std::vector<Sida>> partierPerSpelare(const Indata& in, const Spelarindex& index) {
+    std::vector<std::vector<Sida>> sidor(in.spelare.size());
+    for (const auto& p : in.partier) {
+        const int v = index(p.vit);
+        const int s = index(p.svart);
+        if (v != kIngen) sidor[v].push_back({&p, true, s});
+        if (s != kIngen) sidor[s].push_back({&p, false, v});
+    }
+    return sidor;
+}
+
+bool avgjord(int resultat) {
+    return resultat >= resVitVinst && resultat <= resSvartWo;
+}
+
+void raknaPoang(const Indata& in, const std::vector<std::vector<Sida>>& sidor,
+                std::vector<spelarstructc>& rader) {
+    for (std::size_t i = 0; i < rader.size(); ++i) {
+        for (const Sida& s : sidor[i]) {
+            const Utfall u = utfall(s.parti->resultat, s.vit, in.schwanrop);
+            if (u == Utfall::Oppet) ++rader[i].antalvita;
+            rader[i].poang += poang(u, in.poangval);
+        }
+    }
+}
+
+// Vanlig: the opponents' points without the weakest opponent's, or all of them for a player
+// who has had the bye.
+double vanligKvalitet(const std::vector<Sida>& sidor, const std::vector<spelarstructc>& rader, int valdrond) {
+    double summa = 0;
+    double svagast = 0;
+    int motstandare = 0;
+    bool motFrirond = false;
+    for (const Sida& s : sidor) {
+        if (!avgjord(s.parti->resultat) || s.motstandare == kIngen) continue;
+        const spelarstructc& q = rader[s.motstandare];
+        summa += q.poang;
+        svagast = motstandare == 0 ? q.poang : std::min(svagast, q.poang);
+        ++motstandare;
+        if (store::isBye(q.namn)) motFrirond = true;
+    }
+    if (valdrond <= 0) return 0;
+    if (motFrirond) return summa;
+    if (motstandare == 0) return 0;
+    return summa - svagast;
+}
+
+// Progressiv: the sum of the running score after each round 1..srond. A game of round r adds its
+// points once for every round from r on.
+double progressivKvalitet(const std::vector<Sida>& sidor, int poangval, int srond) {
+    double summa = 0;
+    for (const Sida& s : sidor) {
+        const int fran = std::max(s.parti->rond, 1);
+        if (fran > srond) continue;
+        summa += progressivPoang(s.parti->resultat, s.vit, poangval) * (srond - fran + 1);
+    }
+    return summa;
+}
+
+double rankingandring(const spelarstructc& p, const std::vector<Sida>& sidor,
+                      const std::vector<spelarstructc>& rader) {
+    double summa = 0;
+    for (const Sida& s : sidor) {
+        if (!avgjord(s.parti->resultat) || s.motstandare == kIngen) continue;
+        const spelarstructc& q = rader[s.motstandare];
+        if (p.ranking == 0 || q.ranking == 0) continue;
+        summa += rankingfunkb(p.ranking, q.ranking, s.parti->resultat, s.vit ? 1 : 0);
+    }
+    return summa;
+}
+
+std::vector<spelarstructc> startrader(const std::vector<spelarstructtva>& spelare) {
+    std::vector<spelarstructc> rader;
+    rader.reserve(spelare.size());
+    for (const auto& s : spelare) {
+        spelarstructc r;
+        r.nr = s.nr;
+        r.namn = s.namn;
+        r.klubb = s.klubb;
+        r.ranking = s.ranking;
+        rader.push_back(std::move(r));
+    }
+    return rader;
+}
+
+void beraknaMedResultatkoder(const Indata& in, int valdrond, std::vector<spelarstructc>& rader) {
+    const Spelarindex index(in.spelare);
+    const auto sidor = partierPerSpelare(in, index);
+    raknaPoang(in, sidor, rader);
+    int srond = 0;
+    for (const auto& p : in.partier)
+        srond = std::max(srond, p.rond);
+    for (std::size_t i = 0; i < rader.size(); ++i) {
+        spelarstructc& p = rader[i];
+        if (store::isBye(p.namn)) continue; // the bye keeps kvalitet and rating change 0
+        p.kvalitet = in.progressiv ? progressivKvalitet(sidor[i], in.poangval, srond)
+                                   : vanligKvalitet(sidor[i], rader, valdrond);
+        p.rankingandring = rankingandring(p, sidor[i], rader);
+    }
+}
+
+} // namespace
+
+bool fore(const spelarstructc& a, const spelarstructc& b) {
+    if (a.poang != b.poang) return a.poang > b.poang;
+    if (a.kvalitet != b.kvalitet) return a.kvalitet > b.kvalitet;
+    return a.nr < b.nr;
+}
+
+void tabortUtgadda(std::vector<spelarstructc>& lista, const std::vector<int>& utgadda) {
+    const int fore_antal = static_cast<int>(lista.size());
+    const std::unordered_set<int> ut(utgadda.begin(), utgadda.end());
+    std::erase_if(lista, [&](const spelarstructc& s) { return ut.count(s.nr) > 0; });
+    if (lista.size() % 2 == 0) return;
+    const auto bye =
+        std::find_if(lista.begin(), lista.end(), [](const spelarstructc& s) { return store::isBye(s.namn); });
+    if (bye != lista.end()) {
+        lista.erase(bye);
+        return;
+    }
+    spelarstructc frirond;
+    frirond.nr = fore_antal + 1;
+    frirond.namn = store::kFrirond;
+    frirond.klubb = "nej";
+    lista.push_back(std::move(frirond));
+}
+
+Resultat berakna(const Indata& in) {
+    Resultat ut;
+    ut.valdrond = in.valdrond;
+    for (const auto& p : in.partier)
+        ut.valdrond = std::max(ut.valdrond, p.rond);
+
+    std::vector<spelarstructc> rader = startrader(in.spelare);
+    if (in.poangval == 4) {
+        ut.valdrond = 0;
+        for (const auto& v : in.valfria)
+            ut.valdrond = std::max(ut.valdrond, v.rond);
+        valfriPoangOchKvalitet(in.valfria, rader);
+    } else {
+        beraknaMedResultatkoder(in, ut.valdrond, rader);
+    }
+
+    for (const auto& r : rader) {
+        if (!r.klubb.empty() && r.klubb != "nej") ut.klubbfinns = 1;
+        if (r.ranking > 0) ut.rankingfinns = 1;
+    }
+
+    // Equal players keep their start-list order, as the repeated selection of the best did.
+    std::stable_sort(rader.begin(), rader.end(), fore);
+    const std::unordered_set<int> utgadda(in.utgadda.begin(), in.utgadda.end());
+    for (auto& r : rader)
+        r.utgatt = utgadda.count(r.nr) > 0 ? 1 : 0;
+    if (in.schwanrop) tabortUtgadda(rader, in.utgadda);
+    ut.parslistac = std::move(rader);
+    return ut;
+}
+
+} // namespace stallning
