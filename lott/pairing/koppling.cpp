@@ -1,13 +1,14 @@
 #include "lott/pairing/koppling.h"
 
 #include "lott/pairing/llotta.h"
+#include "lott/results/stallningfunk.h"
 
 namespace parning {
 
 SchweizerKoppling& schweizerKoppling() {
-    // The standings in pairing form are plugged in here once they exist.
     static SchweizerKoppling koppling = [] {
         SchweizerKoppling k;
+        k.stallningfunk = [](LottState& st) { return ::stallningfunk(st); };
         k.schweizera = [](int valdrond, int frav, const std::string& fnamn) {
             return LLotta().schweizera(valdrond, frav, fnamn);
         };
