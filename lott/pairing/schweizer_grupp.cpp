@@ -22,6 +22,7 @@ bool hittaKonflikt(const Grupp& grupp, const PartiIndex& partier, Konflikt& konf
     for (int j = h; j >= 1; --j) {
         const Gruppspelare& undre = grupp[static_cast<std::size_t>(j - 1)];
         const Gruppspelare& ovre = grupp[static_cast<std::size_t>(j + h - 1)];
+        if (!partier.harMotts(ovre.nr, undre.nr)) continue; // the common case, from the pair index
         const bool ovreVit = harMottSomVit(partier, ovre.nr, undre.nr);
         if (ovreVit || (!funnen && harMottSomVit(partier, undre.nr, ovre.nr))) {
             konflikt = Konflikt{ovre.nr, undre.nr, j, h};
