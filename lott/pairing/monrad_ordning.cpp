@@ -32,19 +32,28 @@ struct Rondpoang {
 
 // Per-round scores of rounds 1..valdrond-1, latest round first.
 std::vector<Rondpoang> rondpoang(const PartiIndex& partier, int nr, int valdrond) {
-    std::map<int, Rondpoang, std::greater<int>> perRond;
+    std::vector<Rondpoang> ut;
     for (const auto& p : partier.partier(nr)) {
         if (p.rond < 1 || p.rond >= valdrond) continue;
-        auto& rp = perRond[p.rond];
-        rp.rond = p.rond;
-        rp.somValjare += poangForParti(p, nr, false);
-        rp.somBast += poangForParti(p, nr, true);
+        ut.push_back({p.rond, poangForParti(p, nr, false), poangForParti(p, nr, true)});
     }
-    std::vector<Rondpoang> ut;
-    ut.reserve(perRond.size());
-    for (const auto& [rond, rp] : perRond)
-        ut.push_back(rp);
+    std::sort(ut.begin(), ut.end(), [](const Rondpoang& a, const Rondpoang& b) { return a.rond > b.rond; });
+    // Two games in one round (not normally possible) score together.
+    std::size_t k = 0;
+    for (std::size_t i = 0; i < ut.size(); ++i) {
+        if (k > 0 && ut[k - 1].rond == ut[i].rond) {
+            ut[k - 1].somValjare += ut[i].somValjare;
+            ut[k - 1].somBast += ut[i].somBast;
+        } else {
+            ut[k++] = ut[i];
+        }
+    }
+    ut.resize(k);
     return ut;
+}
+
+bool harAvbrutet(const std::vector<Rondpoang>& rp) {
+    return std::any_of(rp.begin(), rp.end(), [](const Rondpoang& r) { return r.somValjare != r.somBast; });
 }
 
 // Whether challenger P takes the place of the selected B among players level on points.
@@ -118,6 +127,18 @@ std::vector<MonradSpelare> ordna(const std::vector<MonradSpelare>& lista, const 
     std::vector<MonradSpelare> ut;
     ut.reserve(lista.size());
     for (auto& [poang, kvar] : grupper) {
+        const bool avbrutet =
+            std::any_of(kvar.begin(), kvar.end(), [&](std::size_t i) { return harAvbrutet(rp[i]); });
+        if (!avbrutet) {
+            // Without adjourned games the tie-break is one strict order (round scores from the latest
+            // round, lower first, then start number), so the selection amounts to sorting by it.
+            std::stable_sort(kvar.begin(), kvar.end(), [&](std::size_t a, std::size_t b) {
+                return tarOver(lista[a].spelare.nr, rp[a], lista[b].spelare.nr, rp[b]);
+            });
+            for (const auto i : kvar)
+                ut.push_back(lista[i]);
+            continue;
+        }
         while (!kvar.empty()) {
             std::size_t bast = 0;
             for (std::size_t k = 1; k < kvar.size(); ++k) {
