@@ -115,9 +115,9 @@ TEST_F(SchweizerLottning, GeneratedTournamentsPairFromRoundOneToThePlannedLastRo
     int rondlistor = 0;
     int monradronder = 0;
     int monradMisslyckade = 0;
-    for (unsigned fro = 1; fro <= 50; ++fro) {
+    for (unsigned fro = 1; fro <= 25; ++fro) {
         std::mt19937 slump(fro);
-        const int n = 3 + static_cast<int>(fro % 38);
+        const int n = 3 + static_cast<int>(fro * 3 % 38);
         const auto startlista = genereradStartlista(n, slump);
         const int antalronder = 4 + static_cast<int>(slump() % 8);
         const int poangval = 1 + static_cast<int>(fro % 4);
@@ -160,8 +160,8 @@ TEST_F(SchweizerLottning, GeneratedTournamentsPairFromRoundOneToThePlannedLastRo
             }
         }
     }
-    EXPECT_GT(rondlistor, 200);
-    EXPECT_GT(monradronder, 20);
+    EXPECT_GT(rondlistor, 100);
+    EXPECT_GT(monradronder, 10);
     EXPECT_LT(monradMisslyckade, 20);
     std::cout << "[ info ] round lists " << rondlistor << ", by Monrad " << monradronder
               << ", Monrad failures " << monradMisslyckade << "\n";
