@@ -115,6 +115,7 @@ TEST_F(SchweizerLottning, GeneratedTournamentsPairFromRoundOneToThePlannedLastRo
     int rondlistor = 0;
     int monradronder = 0;
     int monradMisslyckade = 0;
+    int uttrade = 0;
     for (unsigned fro = 1; fro <= 25; ++fro) {
         std::mt19937 slump(fro);
         const int n = 3 + static_cast<int>(fro * 3 % 38);
@@ -122,6 +123,7 @@ TEST_F(SchweizerLottning, GeneratedTournamentsPairFromRoundOneToThePlannedLastRo
         const int antalronder = 4 + static_cast<int>(slump() % 8);
         const int poangval = 1 + static_cast<int>(fro % 4);
         std::filesystem::remove("1.R");
+        std::filesystem::remove("1.U");
         std::filesystem::remove(store::fil::VALFRI);
         skapa(startlista, static_cast<int>(fro % 2), poangval, antalronder);
         std::set<int> aktiva;
@@ -129,6 +131,14 @@ TEST_F(SchweizerLottning, GeneratedTournamentsPairFromRoundOneToThePlannedLastRo
             if (!store::isBye(s.namn)) aktiva.insert(s.nr);
 
         for (int rond = 1;; ++rond) {
+            if (rond > 2 && aktiva.size() > 4 && slump() % 6 == 0) {
+                // A withdrawal recorded before this round, as the withdrawal dialog stores it.
+                auto it = aktiva.begin();
+                std::advance(it, static_cast<long>(slump() % aktiva.size()));
+                store::appendOne("1.U", startlista[static_cast<std::size_t>(*it - 1)]);
+                aktiva.erase(it);
+                ++uttrade;
+            }
             std::vector<partistruct> partier;
             if (poangval != 4) partier = store::touchAndReadAll<partistruct>("1.R");
             for (const auto& v : store::touchAndReadAll<valfristruct>(store::fil::VALFRI))
@@ -163,6 +173,7 @@ TEST_F(SchweizerLottning, GeneratedTournamentsPairFromRoundOneToThePlannedLastRo
     EXPECT_GT(rondlistor, 100);
     EXPECT_GT(monradronder, 10);
     EXPECT_LT(monradMisslyckade, 20);
+    EXPECT_GT(uttrade, 5);
     std::cout << "[ info ] round lists " << rondlistor << ", by Monrad " << monradronder
               << ", Monrad failures " << monradMisslyckade << "\n";
 }
