@@ -22,9 +22,9 @@ enum class Gruppslut { Parad, SistaUtvag, Gransen };
 class Senarerond {
   public:
     Senarerond(const std::vector<spelarstructtvac>& lskicka, const std::vector<partistruct>& partier,
-               int valdrond)
+               int valdrond, long long arbetsgrans)
         : pool_(lskicka.rbegin(), lskicka.rend()), partier_(partier), valdrond_(valdrond),
-          parad_(pool_.size(), 0) {}
+          parad_(pool_.size(), 0), arbetsgrans_(arbetsgrans) {}
 
     std::optional<std::vector<spelarstructtva>> lotta();
 
@@ -57,6 +57,7 @@ class Senarerond {
     int parVidSistaUtvag_ = -1; // pairs made when the first last resort was taken
     bool alltUpplost_ = false;  // a last resort has already dissolved every pair
     long long arbete_ = 0;
+    long long arbetsgrans_;
 };
 
 bool Senarerond::godtagbarPool() const {
@@ -162,7 +163,7 @@ Gruppslut Senarerond::paraGrupp(Grupp grupp) {
     int monradprovat = 0;
     for (;;) {
         arbete_ += static_cast<long long>(grupp.size());
-        if (arbete_ > kSchweizerArbetsgrans) return Gruppslut::Gransen;
+        if (arbete_ > arbetsgrans_) return Gruppslut::Gransen;
         Konflikt k;
         if (!hittaKonflikt(grupp, partier_, k)) {
             laggTillPar(grupp);
@@ -291,9 +292,9 @@ std::optional<std::vector<spelarstructtva>> Senarerond::lotta() {
 } // namespace
 
 std::optional<std::vector<spelarstructtva>> schweizerb(const std::vector<spelarstructtvac>& lskicka,
-                                                       const std::vector<partistruct>& partier,
-                                                       int valdrond) {
-    return Senarerond(lskicka, partier, valdrond).lotta();
+                                                       const std::vector<partistruct>& partier, int valdrond,
+                                                       long long arbetsgrans) {
+    return Senarerond(lskicka, partier, valdrond, arbetsgrans).lotta();
 }
 
 } // namespace parning

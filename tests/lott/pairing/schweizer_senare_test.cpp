@@ -144,6 +144,14 @@ TEST(SchweizerSenare, FieldWithoutAnyNewPairingFails) {
     EXPECT_FALSE(schweizerb(pool, allaMotts, 4));
 }
 
+TEST(SchweizerSenare, SearchBoundEndsTheSearchWithNothingPaired) {
+    // The pairing needs a repaired group: within a bound of one try it is given up.
+    const auto pool = lskicka({{1, 1}, {2, 1}, {3, 1}, {4, 1}});
+    EXPECT_TRUE(schweizerb(pool, {parti(3, 1, 1)}, 2));
+    EXPECT_TRUE(schweizerb(pool, {parti(3, 1, 1)}, 2, 8));
+    EXPECT_FALSE(schweizerb(pool, {parti(3, 1, 1)}, 2, 4));
+}
+
 TEST(SchweizerSenare, DamagedPoolsAreRefused) {
     EXPECT_FALSE(schweizerb(lskicka({{1, 1}, {2, 1}, {3, 0}}), {}, 2));
     EXPECT_FALSE(schweizerb(lskicka({{1, 1}, {1, 1}}), {}, 2));
