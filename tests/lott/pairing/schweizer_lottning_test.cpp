@@ -92,6 +92,15 @@ TEST_F(SchweizerLottning, SecondNordicRoundPairsScoreGroupsFromTheStandings) {
     // the upper-half player has white.
     EXPECT_EQ(nummer(st.slistab), (std::vector<std::int32_t>{4, 6, 5, 7, 1, 2, 3, 8}));
     EXPECT_EQ(store::readAll<vrstruct>(store::fil::VALDR).back().valdrond, 2);
+    // The answer replaces the 88-byte standings with 76-byte pairing records, byte for byte.
+    std::vector<spelarstructtva> vantat;
+    for (int nr : {4, 6, 5, 7, 1, 2, 3}) {
+        vantat.push_back(spelare(nr, "Spelare " + std::to_string(nr)));
+        vantat.back().elo = 0;
+        vantat.back().egenkategori = 0;
+    }
+    vantat.push_back(store::byeRecord(8, store::ByeClub::Tom));
+    EXPECT_EQ(store::readBytes(store::fil::LSKICKA), store::encodeAll(vantat));
 }
 
 // Results of a "Valfritt" round as result entry stores them.
