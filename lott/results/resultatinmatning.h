@@ -45,6 +45,8 @@ class Resultatinmatning {
     int frirondbord() const { return frirondbord_; }
     int frirondfarg() const { return frirondfarg_; }
     bool valfritt() const { return valfritt_; }
+    // The scoring code is known only once the tournament is given.
+    void sattValfritt(bool valfritt) { valfritt_ = valfritt; }
 
     // "12. Svensson 1450" (the rating only when above 0); empty when no one sits there.
     std::string sattstrang(int bord, int farg) const;
