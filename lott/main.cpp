@@ -1,11 +1,7 @@
 // lott: the tournament program. Works in the current directory.
-#include <QApplication>
-#include <QMainWindow>
+#include "lott/shell/fdemo_app.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QMainWindow w;
-    w.setWindowTitle("Turneringsverktyg");
-    w.showMaximized();
-    return app.exec();
+    FDemoApp app(argc, argv);
+    return app.Run();
 }

@@ -1,0 +1,11 @@
+#include "lott/shell/actions.h"
+#include "lott/shell/fdemo_win.h"
+#include "lott/shell/plug_ins.h"
+
+void visaDeltagarlista(FDemoWin& w) {
+    w.state().sidposter = 40;
+    if (auto oppna = plugIns().rapport)
+        oppna(w, "Utskrift av Deltagare");
+    else
+        FDemoWin::stangKommando();
+}

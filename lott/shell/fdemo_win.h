@@ -1,0 +1,55 @@
+// lott's main window: the menu "COMMANDS", the one-command-at-a-time rule, the choose-tournament
+// step and the four private messages through which dialogs hand over to the next step.
+#pragma once
+#include <string>
+
+#include "lott/state.h"
+#include "ui/main_window.h"
+
+// Private messages posted to the main window.
+inline constexpr int MSG_REGISTRERING = 1001; // EvDialogClosed: start player registration
+inline constexpr int MSG_TILLBEHOR = 1002;    // EvDialogClosedb: shuffle question, next option dialog
+inline constexpr int MSG_UTFOR = 1003;        // EvDialogClosedc: carry out the action of vilkpaint
+inline constexpr int MSG_LADDADE = 1004;      // EvDialogClosedd: modify the players just loaded
+
+class FDemoWin : public ui::MainWindow {
+  public:
+    FDemoWin();
+    ~FDemoWin() override;
+
+    LottState& state() { return state_; }
+    int skarmbredd() const { return skarmbredd_; } // full-screen width, read once at start
+    int skarmhojd() const { return skarmhojd_; }   // full-screen height, read once at start
+
+    // Command admission: with a command open ("STANGT" holds "1") shows message 36 and returns
+    // false; otherwise marks a command open and returns true.
+    bool oppnaKommando();
+    // Ends the command in progress: "0" to "STANGT".
+    static void stangKommando();
+
+    // Starts a command that goes through the choose-tournament step with action code `code`.
+    void valjturn(int code);
+
+    // Menu commands.
+    void NyTurnering();
+    void LaddaTurnering();
+    void kommando(int code, int pstallningval = -1);
+    void andrarank();
+    void andrapris();
+    void Cmfont();
+    void CmHjalp();
+    void CmAbout();
+    void CmDemoExit();
+    void CmFilePrinterSetup();
+
+    // Private messages.
+    void EvDialogClosed();
+    void EvDialogClosedb();
+    void EvDialogClosedc();
+    void EvDialogClosedd();
+
+  private:
+    LottState state_;
+    int skarmbredd_ = 0;
+    int skarmhojd_ = 0;
+};

@@ -1,0 +1,28 @@
+// Where the dialogs and windows of lott's other parts join the shell. Each entry is a plain
+// function; an entry that is still null belongs to a part not built yet, and the shell then
+// ends the command ("0" to "STANGT") without doing anything.
+#pragma once
+#include <map>
+#include <string>
+
+class FDemoWin;
+
+using ShellStep = void (*)(FDemoWin&);
+using ReportOpener = void (*)(FDemoWin&, const std::string& caption);
+
+struct PlugIns {
+    ShellStep nyTurnering = nullptr;    // 615: create and show the new-tournament dialog
+    ShellStep laddaTurnering = nullptr; // 319: create and show the load-players dialog
+    ShellStep registrering = nullptr;   // 1001: the player-registration dialog for the layout in "SKICKA"
+    ShellStep slumpa = nullptr;         // 1002: reshuffle the start order of the tournament in "TILLB"
+    ShellStep penningpriser = nullptr;  // money-prize dialog (option chain and "Ändra penningpriser")
+    ShellStep rankinggrupper = nullptr; // ranking-group dialog (option chain and "Ändra rankinggrupper")
+    ShellStep elotitel = nullptr;       // Elo and title dialog (option chain)
+    ShellStep egenkategori = nullptr;   // own-category dialog (option chain)
+    ShellStep modifiera = nullptr;      // 1004: the modify-tournament dialog on "LADDAS"
+    ReportOpener rapport = nullptr;     // opens the report window UtskrifterWin with a caption
+    // 1003: the step of each action code (vilkpaint) after the choose-tournament dialog.
+    std::map<int, ShellStep> efterVal;
+};
+
+const PlugIns& plugIns();

@@ -1,0 +1,13 @@
+// lott's message catalogue: every fixed message, warning, question and help box, by number.
+#pragma once
+#include <vector>
+
+#include "ui/resource.h"
+
+namespace lottres {
+
+inline constexpr int ABOUT = 993; // "Om programmet"
+
+const std::vector<ui::Message>& messages();
+
+} // namespace lottres

@@ -1,0 +1,55 @@
+#include "ui/app.h"
+
+#include <QApplication>
+#include <QPageSetupDialog>
+#include <QScreen>
+
+#include "ui/automation.h"
+#include "ui/detail/printer.h"
+#include "ui/detail/window_impl.h"
+#include "ui/main_window.h"
+#include "ui/window.h"
+
+namespace ui {
+
+struct Application::Impl {
+    Impl(int& argc, char** argv) : app(argc, argv) {}
+    QApplication app;
+};
+
+Application::Application(int& argc, char** argv) : impl_(std::make_unique<Impl>(argc, argv)) {
+    QApplication::setQuitOnLastWindowClosed(false); // the program ends when its main window closes
+}
+
+Application::~Application() = default;
+
+int Application::run() {
+    if (!MainWindow::instance()) return 0;
+    return QApplication::exec();
+}
+
+int screenWidth() {
+    const QScreen* s = QGuiApplication::primaryScreen();
+    return s ? s->geometry().width() : 1024;
+}
+
+int screenHeight() {
+    const QScreen* s = QGuiApplication::primaryScreen();
+    return s ? s->geometry().height() : 768;
+}
+
+namespace detail {
+QPrinter& sharedPrinter() {
+    static QPrinter printer(QPrinter::HighResolution);
+    return printer;
+}
+} // namespace detail
+
+void printerSetup(Window* parent) {
+    if (automation::enabled()) return;
+    QPageSetupDialog dialog(&detail::sharedPrinter(),
+                            parent && parent->isOpen() ? parent->impl().widget : nullptr);
+    dialog.exec();
+}
+
+} // namespace ui

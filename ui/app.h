@@ -1,0 +1,27 @@
+// The application: the toolkit's event loop and the few process-wide services of the ui layer.
+#pragma once
+#include <memory>
+
+namespace ui {
+
+class Window;
+
+class Application {
+  public:
+    // Sets up the toolkit; `argc` and `argv` must outlive the application.
+    Application(int& argc, char** argv);
+    ~Application();
+    int run(); // the event loop; returns when the main window has closed
+
+  private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+int screenWidth();  // full-screen width of the display in pixels
+int screenHeight(); // full-screen height of the display in pixels
+
+// The page set-up dialog of the shared printer (used by every report window).
+void printerSetup(Window* parent);
+
+} // namespace ui

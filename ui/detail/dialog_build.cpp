@@ -1,0 +1,166 @@
+// Creates a dialog's widgets from its resource, on a grid, in tab order.
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "ui/detail/dialog_impl.h"
+#include "ui/detail/window_impl.h"
+
+namespace ui::detail {
+namespace {
+
+bool focusable(Kind k) {
+    return k != Kind::Static;
+}
+
+bool isList(Kind k) {
+    return k == Kind::List || k == Kind::SortedList || k == Kind::MultiList || k == Kind::DirList;
+}
+
+QWidget* makeWidget(DialogImpl& d, ControlSlot& slot, std::map<int, QButtonGroup*>& groups) {
+    const Control& c = slot.def;
+    const int id = c.id;
+    switch (c.kind) {
+    case Kind::Static: {
+        auto* l = new QLabel();
+        l->setTextFormat(Qt::PlainText);
+        return l;
+    }
+    case Kind::Edit:
+    case Kind::ReadOnlyEdit: {
+        auto* e = new QLineEdit(toQ(c.caption));
+        if (c.maxLength > 0) e->setMaxLength(c.maxLength);
+        e->setReadOnly(c.kind == Kind::ReadOnlyEdit);
+        QObject::connect(e, &QLineEdit::textEdited, [&d, id] { DialogImpl::run(d.textChanges, id); });
+        return e;
+    }
+    case Kind::Button:
+    case Kind::DefaultButton: {
+        auto* b = new QPushButton(toQ(c.caption));
+        b->setAutoDefault(false);
+        b->setDefault(c.kind == Kind::DefaultButton);
+        QObject::connect(b, &QPushButton::clicked, [&d, id] { d.clicked(id); });
+        return b;
+    }
+    case Kind::Check:
+    case Kind::Radio: {
+        QAbstractButton* b = c.kind == Kind::Check
+                                 ? static_cast<QAbstractButton*>(new QCheckBox(toQ(c.caption)))
+                                 : new QRadioButton(toQ(c.caption));
+        if (c.kind == Kind::Radio) {
+            auto*& g = groups[c.group];
+            if (!g) g = new QButtonGroup(d.dialog);
+            g->addButton(b);
+        }
+        QObject::connect(b, &QAbstractButton::clicked, [&d, id] { d.clicked(id); });
+        return b;
+    }
+    case Kind::List:
+    case Kind::SortedList:
+    case Kind::MultiList:
+    case Kind::DirList: {
+        auto* l = new QListWidget();
+        l->setSelectionMode(c.kind == Kind::MultiList ? QAbstractItemView::MultiSelection
+                                                      : QAbstractItemView::SingleSelection);
+        l->setMinimumHeight(std::max(6, c.rowSpan * 2) * l->fontMetrics().height());
+        if (c.kind == Kind::DirList) {
+            QObject::connect(l, &QListWidget::itemActivated, [&d, id](QListWidgetItem* item) {
+                const QString target = QDir::current().absoluteFilePath(item->text());
+                d.self->setDirectory(id, fromQ(QDir::cleanPath(target)));
+                DialogImpl::run(d.selectionChanges, id);
+            });
+        } else {
+            QObject::connect(l, &QListWidget::itemSelectionChanged,
+                             [&d, id] { DialogImpl::run(d.selectionChanges, id); });
+            QObject::connect(l, &QListWidget::itemDoubleClicked,
+                             [&d, id] { DialogImpl::run(d.doubleClicks, id); });
+        }
+        return l;
+    }
+    case Kind::Combo:
+    case Kind::DropDown: {
+        auto* cb = new QComboBox();
+        cb->setEditable(c.kind == Kind::Combo);
+        cb->setInsertPolicy(QComboBox::NoInsert);
+        if (c.kind == Kind::Combo) {
+            cb->setEditText(toQ(c.caption));
+            if (c.maxLength > 0) cb->lineEdit()->setMaxLength(c.maxLength);
+            QObject::connect(cb->lineEdit(), &QLineEdit::textEdited,
+                             [&d, id] { DialogImpl::run(d.textChanges, id); });
+        }
+        QObject::connect(cb, &QComboBox::activated, [&d, id] { DialogImpl::run(d.selectionChanges, id); });
+        return cb;
+    }
+    }
+    return new QWidget();
+}
+
+} // namespace
+
+bool sortsBefore(const std::string& a, const std::string& b) {
+    const int c = toQ(a).compare(toQ(b), Qt::CaseInsensitive);
+    return c < 0 || (c == 0 && a < b);
+}
+
+void DialogImpl::build() {
+    auto* grid = new QGridLayout(dialog);
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(6);
+    std::map<int, QButtonGroup*> groups;
+    for (auto& slot : controls) {
+        slot.widget = makeWidget(*this, slot, groups);
+        slot.text = slot.def.caption;
+        grid->addWidget(slot.widget, slot.def.row, slot.def.col, slot.def.rowSpan, slot.def.colSpan);
+        if (isList(slot.def.kind) && slot.def.kind == Kind::DirList) fillDirectory(slot);
+    }
+    for (int c = 0; c < resource.columns; ++c)
+        grid->setColumnStretch(c, 1);
+
+    // A static's "&" mnemonic moves to the next focusable control; without one it is plain text.
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        auto& slot = controls[i];
+        if (slot.def.kind != Kind::Static) continue;
+        auto* label = static_cast<QLabel*>(slot.widget);
+        QWidget* buddy = nullptr;
+        if (slot.text.find('&') != std::string::npos)
+            for (std::size_t j = i + 1; j < controls.size() && !buddy; ++j)
+                if (focusable(controls[j].def.kind)) buddy = controls[j].widget;
+        if (buddy) {
+            label->setTextFormat(Qt::AutoText);
+            label->setText(toQ(slot.text));
+            label->setBuddy(buddy);
+        } else {
+            label->setText(toQ(stripMnemonic(slot.text)));
+        }
+    }
+
+    // Tab order is resource order.
+    QWidget* previous = nullptr;
+    for (auto& slot : controls) {
+        if (!focusable(slot.def.kind)) continue;
+        slot.widget->setFocusPolicy(Qt::StrongFocus);
+        if (previous) QWidget::setTabOrder(previous, slot.widget);
+        previous = slot.widget;
+    }
+}
+
+void DialogImpl::fillDirectory(ControlSlot& slot) {
+    auto* list = static_cast<QListWidget*>(slot.widget);
+    QSignalBlocker block(list);
+    list->clear();
+    QDir dir = QDir::current();
+    if (!dir.isRoot()) list->addItem("..");
+    for (const QString& name :
+         dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase))
+        list->addItem(name);
+}
+
+} // namespace ui::detail

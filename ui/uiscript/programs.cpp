@@ -1,0 +1,17 @@
+#include "ui/uiscript/programs.h"
+
+#include <map>
+
+#include "lott/shell/start.h"
+
+namespace uiscript {
+
+StartFunction findProgram(const std::string& name) {
+    static const std::map<std::string, StartFunction> programs = {
+        {"lott", &startLott},
+    };
+    auto it = programs.find(name);
+    return it == programs.end() ? nullptr : it->second;
+}
+
+} // namespace uiscript

@@ -1,0 +1,12 @@
+// The programs uiscript can start, by name: each entry creates the program's main window in the
+// running application, as the program's own main does.
+#pragma once
+#include <string>
+
+namespace uiscript {
+
+using StartFunction = void (*)();
+// The start function of program `name`, or null when uiscript does not know it.
+StartFunction findProgram(const std::string& name);
+
+} // namespace uiscript
