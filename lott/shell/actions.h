@@ -5,5 +5,9 @@ class FDemoWin;
 
 // Code 1: the participants list in the report window.
 void visaDeltagarlista(FDemoWin& w);
+// Code 2: pairs the next round and shows the round list, or message 27 or 20.
+void visaRondlista(FDemoWin& w);
+// Code 3: pairs the next round and opens result entry on it, or message 27 or 20.
+void lottaForResultat(FDemoWin& w);
 // Code 5: the results of the chosen round, or message 21 when it has no games.
 void visaTidigareResultat(FDemoWin& w);

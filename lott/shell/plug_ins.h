@@ -21,6 +21,7 @@ struct PlugIns {
     ShellStep egenkategori = nullptr;   // own-category dialog (option chain)
     ShellStep modifiera = nullptr;      // 1004: the modify-tournament dialog on "LADDAS"
     ReportOpener rapport = nullptr;     // opens the report window UtskrifterWin with a caption
+    ShellStep resultat = nullptr;       // 3: result entry for turnnr on the round just paired
     // 1003: the step of each action code (vilkpaint) after the choose-tournament dialog.
     std::map<int, ShellStep> efterVal;
 };

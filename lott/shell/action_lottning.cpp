@@ -1,0 +1,40 @@
+#include "lott/pairing/lottning.h"
+#include "lott/shell/actions.h"
+#include "lott/shell/fdemo_win.h"
+#include "lott/shell/plug_ins.h"
+#include "ui/message_box.h"
+
+namespace {
+
+// Pairs the next round. When no round came of it the organiser is told why, message 27 (the
+// planned rounds are played or the field is too small) or 20 (no pairing could be found), and
+// the command ends.
+bool lottaNastaRond(FDemoWin& w) {
+    LottState& s = w.state();
+    parning::lottning(s);
+    if (s.grans < kGransLast && s.ejronditurn == 0) return true;
+    ui::TEnkel(&w, s.ejronditurn == 1 ? 27 : 20).Execute();
+    FDemoWin::stangKommando();
+    return false;
+}
+
+} // namespace
+
+void visaRondlista(FDemoWin& w) {
+    const bool lottad = lottaNastaRond(w);
+    w.state().sidposter = 90;
+    if (!lottad) return;
+    w.state().medstartnummer = ui::TEnkel(&w, 2357).Execute() == 1 ? 1 : 0;
+    if (auto oppna = plugIns().rapport)
+        oppna(w, "Utskrift av Lottning");
+    else
+        FDemoWin::stangKommando();
+}
+
+void lottaForResultat(FDemoWin& w) {
+    if (!lottaNastaRond(w)) return;
+    if (auto resultat = plugIns().resultat)
+        resultat(w);
+    else
+        FDemoWin::stangKommando();
+}
