@@ -30,9 +30,9 @@ struct LottState {
     int rankingfinns = 0;   // the last standings have a rating column
 
     // In-memory lists, freed by number through rensalistab.
-    std::vector<spelarstructtva> slistab;   // player list (list 0/1), file order
-    std::vector<partistruct> partilista;     // game list (list 3)
-    std::vector<spelarstructc> parslistac;   // standings, best first (lists 5, 6, 7, 10)
+    std::vector<spelarstructtva> slistab;  // player list (list 0/1), file order
+    std::vector<partistruct> partilista;   // game list (list 3)
+    std::vector<spelarstructc> parslistac; // standings, best first (lists 5, 6, 7, 10)
 
     // Frees lists by number: 0, 1 and 2 the player lists, 3 the games, 5, 6, 7 and 10 the standings.
     void rensalistab(int lista) {

@@ -8,7 +8,7 @@ namespace store {
 
 // Writes fields one after the other into a record image.
 class ByteWriter {
-public:
+  public:
     explicit ByteWriter(std::uint8_t* out) : p_(out) {}
     void int32(std::int32_t v);
     void float64(double v);
@@ -16,21 +16,21 @@ public:
     // NUL-terminated and zero-padded.
     void text(const std::string& utf8, std::size_t width);
 
-private:
+  private:
     std::uint8_t* p_;
 };
 
 // Reads fields one after the other from a record image.
 class ByteReader {
-public:
+  public:
     explicit ByteReader(const std::uint8_t* in) : p_(in) {}
     std::int32_t int32();
     double float64();
     // A text field of `width` bytes, up to its NUL or the field's end, whichever comes first.
     std::string text(std::size_t width);
 
-private:
+  private:
     const std::uint8_t* p_;
 };
 
-}  // namespace store
+} // namespace store

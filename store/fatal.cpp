@@ -10,9 +10,11 @@ std::function<void()>& hook() {
     static std::function<void()> h;
     return h;
 }
-}  // namespace
+} // namespace
 
-void setFatalFileErrorHook(std::function<void()> h) { hook() = std::move(h); }
+void setFatalFileErrorHook(std::function<void()> h) {
+    hook() = std::move(h);
+}
 
 void fatalFileError() {
     std::fputs("Cannot open output file.\n", stderr);
@@ -21,4 +23,4 @@ void fatalFileError() {
     std::exit(1);
 }
 
-}  // namespace store
+} // namespace store

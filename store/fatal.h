@@ -11,4 +11,4 @@ namespace store {
 // Called once by fatalFileError() before it ends the process (for a message box). Empty by default.
 void setFatalFileErrorHook(std::function<void()> hook);
 
-}  // namespace store
+} // namespace store

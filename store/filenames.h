@@ -24,13 +24,13 @@ inline constexpr const char* SLUMPT = "SLUMPT";
 inline constexpr const char* FNAMN = "FNAMN";
 inline constexpr const char* VILKSY = "VILKSY";
 // scratch files of rebuilds
-inline constexpr const char* TEMPF = "TEMPF";            // ".R" file
-inline constexpr const char* BORTEMP = "BORTEMP";        // ".T" file, first round taken back
-inline constexpr const char* INTEMP = "INTEMP";          // ".T" file, late entry
-inline constexpr const char* UTTEMP = "UTTEMP";          // ".T" file, withdrawal
-inline constexpr const char* TEMPVFRI = "TEMPVFRI.DAT";  // "VALFRI.DAT", last round taken back
-inline constexpr const char* TVFRI = "TVFRI.DAT";        // "VALFRI.DAT", changed result
-inline constexpr const char* VFRITE = "VFRITE.DAT";      // "VALFRI.DAT" copy while adjourned games are open
+inline constexpr const char* TEMPF = "TEMPF";           // ".R" file
+inline constexpr const char* BORTEMP = "BORTEMP";       // ".T" file, first round taken back
+inline constexpr const char* INTEMP = "INTEMP";         // ".T" file, late entry
+inline constexpr const char* UTTEMP = "UTTEMP";         // ".T" file, withdrawal
+inline constexpr const char* TEMPVFRI = "TEMPVFRI.DAT"; // "VALFRI.DAT", last round taken back
+inline constexpr const char* TVFRI = "TVFRI.DAT";       // "VALFRI.DAT", changed result
+inline constexpr const char* VFRITE = "VFRITE.DAT";     // "VALFRI.DAT" copy while adjourned games are open
 // folder of report files
 inline constexpr const char* LOTTUTSKRIFTER = "lottutskrifter";
-}  // namespace store::fil
+} // namespace store::fil

@@ -33,14 +33,15 @@ void writeAllOrDie(std::FILE* f, const std::vector<std::uint8_t>& bytes) {
     if (std::fflush(f) != 0) fatalFileError();
 }
 
-}  // namespace
+} // namespace
 
 std::vector<std::uint8_t> readBytes(const std::string& path) {
     auto f = openOrDie(path, "rb");
     std::vector<std::uint8_t> bytes;
     std::uint8_t buf[65536];
     std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f.get())) > 0) bytes.insert(bytes.end(), buf, buf + n);
+    while ((n = std::fread(buf, 1, sizeof buf, f.get())) > 0)
+        bytes.insert(bytes.end(), buf, buf + n);
     return bytes;
 }
 
@@ -63,7 +64,9 @@ void appendBytes(const std::string& path, const std::vector<std::uint8_t>& bytes
     writeAllOrDie(f.get(), bytes);
 }
 
-void touch(const std::string& path) { openOrDie(path, "ab"); }
+void touch(const std::string& path) {
+    openOrDie(path, "ab");
+}
 
 bool exists(const std::string& path) {
     std::error_code ec;
@@ -85,4 +88,4 @@ void writeText(const std::string& path, const std::string& utf8) {
     replaceBytes(path, std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
 }
 
-}  // namespace store
+} // namespace store

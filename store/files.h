@@ -20,53 +20,47 @@ void touch(const std::string& path);
 bool exists(const std::string& path);
 
 // --- records ---
-template <class R>
-std::vector<R> decodeAll(const std::vector<std::uint8_t>& bytes) {
+template <class R> std::vector<R> decodeAll(const std::vector<std::uint8_t>& bytes) {
     std::vector<R> out;
     out.reserve(bytes.size() / R::size);
     // A short final record ends the read; its bytes are ignored.
-    for (std::size_t at = 0; at + R::size <= bytes.size(); at += R::size) out.push_back(R::decode(&bytes[at]));
+    for (std::size_t at = 0; at + R::size <= bytes.size(); at += R::size)
+        out.push_back(R::decode(&bytes[at]));
     return out;
 }
 
-template <class R>
-std::vector<std::uint8_t> encodeAll(const std::vector<R>& records) {
+template <class R> std::vector<std::uint8_t> encodeAll(const std::vector<R>& records) {
     std::vector<std::uint8_t> bytes(records.size() * R::size);
-    for (std::size_t i = 0; i < records.size(); ++i) records[i].encode(&bytes[i * R::size]);
+    for (std::size_t i = 0; i < records.size(); ++i)
+        records[i].encode(&bytes[i * R::size]);
     return bytes;
 }
 
 // Every whole record of a file that must exist.
-template <class R>
-std::vector<R> readAll(const std::string& path) {
+template <class R> std::vector<R> readAll(const std::string& path) {
     return decodeAll<R>(readBytes(path));
 }
 
 // Every whole record of a file that may be missing (touched first, so it exists afterwards).
-template <class R>
-std::vector<R> touchAndReadAll(const std::string& path) {
+template <class R> std::vector<R> touchAndReadAll(const std::string& path) {
     touch(path);
     return readAll<R>(path);
 }
 
 // Truncate-write: the file holds exactly `records` afterwards (replaced atomically).
-template <class R>
-void writeAll(const std::string& path, const std::vector<R>& records) {
+template <class R> void writeAll(const std::string& path, const std::vector<R>& records) {
     replaceBytes(path, encodeAll(records));
 }
 
-template <class R>
-void writeOne(const std::string& path, const R& record) {
+template <class R> void writeOne(const std::string& path, const R& record) {
     writeAll(path, std::vector<R>{record});
 }
 
-template <class R>
-void append(const std::string& path, const std::vector<R>& records) {
+template <class R> void append(const std::string& path, const std::vector<R>& records) {
     appendBytes(path, encodeAll(records));
 }
 
-template <class R>
-void appendOne(const std::string& path, const R& record) {
+template <class R> void appendOne(const std::string& path, const R& record) {
     append(path, std::vector<R>{record});
 }
 
@@ -82,7 +76,7 @@ void rewriteThrough(const std::string& target, const std::string& scratch, const
 
 // --- one-line text files (no line terminator; Windows-1252 on disk, UTF-8 here) ---
 std::string readText(const std::string& path);         // must exist
-std::string touchAndReadText(const std::string& path);  // created empty when missing
+std::string touchAndReadText(const std::string& path); // created empty when missing
 void writeText(const std::string& path, const std::string& utf8);
 
-}  // namespace store
+} // namespace store

@@ -84,11 +84,19 @@ vilkenschweizerstruct vilkenschweizerstruct::decode(const std::uint8_t* in) {
     return v;
 }
 
-void vilkstruct::encode(std::uint8_t* out) const { ByteWriter(out).int32(intnr); }
-vilkstruct vilkstruct::decode(const std::uint8_t* in) { return {ByteReader(in).int32()}; }
+void vilkstruct::encode(std::uint8_t* out) const {
+    ByteWriter(out).int32(intnr);
+}
+vilkstruct vilkstruct::decode(const std::uint8_t* in) {
+    return {ByteReader(in).int32()};
+}
 
-void vrstruct::encode(std::uint8_t* out) const { ByteWriter(out).int32(valdrond); }
-vrstruct vrstruct::decode(const std::uint8_t* in) { return {ByteReader(in).int32()}; }
+void vrstruct::encode(std::uint8_t* out) const {
+    ByteWriter(out).int32(valdrond);
+}
+vrstruct vrstruct::decode(const std::uint8_t* in) {
+    return {ByteReader(in).int32()};
+}
 
 void spelarstructtva::encode(std::uint8_t* out) const {
     ByteWriter w(out);

@@ -13,7 +13,7 @@ struct turneringsstruct {
     std::int32_t filnamnint = 0;
     std::string tnamn;
     std::int32_t antalronder = 0;
-    std::int32_t system = 0;  // 0 Monrad, 1 Swiss-type (which one: "SELN")
+    std::int32_t system = 0; // 0 Monrad, 1 Swiss-type (which one: "SELN")
     void encode(std::uint8_t* out) const;
     static turneringsstruct decode(const std::uint8_t* in);
     bool operator==(const turneringsstruct&) const = default;
@@ -22,7 +22,7 @@ struct turneringsstruct {
 // The tournament being set up, in "SKICKA". Layout: turnkat 0, tnamn[40] 4, antalronder 44, system 48.
 struct lottcstruct {
     static constexpr std::size_t size = 52;
-    std::int32_t turnkat = 0;  // 0 names, 1 name+club, 2 name+ranking, 3 name+club+ranking
+    std::int32_t turnkat = 0; // 0 names, 1 name+club, 2 name+ranking, 3 name+club+ranking
     std::string tnamn;
     std::int32_t antalronder = 0;
     std::int32_t system = 0;
@@ -47,7 +47,7 @@ struct tillbehorstruct {
 // Scoring code of one tournament, in "POANGSYS". Layout: poang 0, turn 4.
 struct poangsystem {
     static constexpr std::size_t size = 8;
-    std::int32_t poang = 0;  // 1 = 1-½-0, 2 = 3-1-0, 3 = 3-2-1, 4 = "Valfritt"
+    std::int32_t poang = 0; // 1 = 1-½-0, 2 = 3-1-0, 3 = 3-2-1, 4 = "Valfritt"
     std::int32_t turn = 0;
     void encode(std::uint8_t* out) const;
     static poangsystem decode(const std::uint8_t* in);
@@ -57,7 +57,7 @@ struct poangsystem {
 // Swiss-type variant of one tournament, in "SELN". Layout: vilken 0, turnnr 4.
 struct vilkenschweizerstruct {
     static constexpr std::size_t size = 8;
-    std::int32_t vilken = 0;  // 0 Nordisk schweizer, 1 Schweizer
+    std::int32_t vilken = 0; // 0 Nordisk schweizer, 1 Schweizer
     std::int32_t turnnr = 0;
     void encode(std::uint8_t* out) const;
     static vilkenschweizerstruct decode(const std::uint8_t* in);
@@ -87,7 +87,7 @@ struct spelarstructtva {
     static constexpr std::size_t size = 76;
     std::int32_t nr = 0;
     std::string namn;
-    std::string klubb;  // "nej" when the tournament has no clubs
+    std::string klubb; // "nej" when the tournament has no clubs
     std::int32_t ranking = 0;
     std::int32_t elo = 0;
     std::int32_t egenkategori = 0;
@@ -114,15 +114,15 @@ struct spelarstructtvac {
 
 // Result codes of partistruct::resultat.
 enum Resultat : std::int32_t {
-    resIngen = 0,       // no result yet
-    resVitVinst = 1,    // "1-0"
-    resSvartVinst = 2,  // "0-1"
-    resRemi = 3,        // "Remi"
-    resUppskjutet = 4,  // "uppskj."
-    resAvbrutet = 5,    // "avbrutet"
-    resDiskval = 6,     // "diskval." (both lose)
-    resVitWo = 7,       // "W.O(1-0)"
-    resSvartWo = 8,     // "w.o(0-1)"
+    resIngen = 0,      // no result yet
+    resVitVinst = 1,   // "1-0"
+    resSvartVinst = 2, // "0-1"
+    resRemi = 3,       // "Remi"
+    resUppskjutet = 4, // "uppskj."
+    resAvbrutet = 5,   // "avbrutet"
+    resDiskval = 6,    // "diskval." (both lose)
+    resVitWo = 7,      // "W.O(1-0)"
+    resSvartWo = 8,    // "w.o(0-1)"
 };
 
 // One game. Layout: vit 0, svart 4, bord 8, resultat 12, rond 16.
@@ -159,7 +159,7 @@ struct valfristruct {
 // One money prize, in the ".P" file. Layout: delasellerej 0, nr 4, pris 8.
 struct penningstruct {
     static constexpr std::size_t size = 12;
-    std::int32_t delasellerej = 0;  // 0 shared on equal points, 1 separated by tie-break
+    std::int32_t delasellerej = 0; // 0 shared on equal points, 1 separated by tie-break
     std::int32_t nr = 0;
     std::int32_t pris = 0;
     void encode(std::uint8_t* out) const;

@@ -18,7 +18,8 @@ std::string safeFileName(std::string_view userText, std::string_view suffix) {
     if (std::all_of(name.begin(), name.end(), [](char c) { return c == '.'; })) name = "namnlos";
     // Cut whole characters until name and suffix fit in 255 bytes.
     const std::size_t room = suffix.size() < 255 ? 255 - suffix.size() : 0;
-    while (name.size() > room) name = firstChars(name, charCount(name) - 1);
+    while (name.size() > room)
+        name = firstChars(name, charCount(name) - 1);
     if (name.empty()) name = "namnlos";
     return name;
 }
@@ -27,4 +28,4 @@ std::string safePathIn(const std::string& folder, std::string_view userText, std
     return folder + "/" + safeFileName(userText, suffix) + std::string(suffix);
 }
 
-}  // namespace store
+} // namespace store

@@ -14,4 +14,4 @@ std::string safeFileName(std::string_view userText, std::string_view suffix = {}
 // `folder` + "/" + safeFileName(userText, suffix) + suffix: always a file directly in `folder`.
 std::string safePathIn(const std::string& folder, std::string_view userText, std::string_view suffix);
 
-}  // namespace store
+} // namespace store

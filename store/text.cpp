@@ -7,10 +7,10 @@ namespace store {
 namespace {
 
 // Code points of Windows-1252 bytes 0x80..0x9F; the undefined ones keep their C1 value.
-constexpr std::array<char32_t, 32> kHigh = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr std::array<char32_t, 32> kHigh = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                            0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                            0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                            0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 char32_t cp1252ToCodePoint(unsigned char b) {
     if (b >= 0x80 && b <= 0x9F) return kHigh[b - 0x80];
@@ -67,7 +67,7 @@ char32_t nextCodePoint(std::string_view s, std::size_t& i) {
     return cp;
 }
 
-}  // namespace
+} // namespace
 
 std::string toCp1252(std::string_view utf8) {
     std::string out;
@@ -82,7 +82,8 @@ std::string toCp1252(std::string_view utf8) {
 std::string fromCp1252(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 4);
-    for (unsigned char b : bytes) appendUtf8(out, cp1252ToCodePoint(b));
+    for (unsigned char b : bytes)
+        appendUtf8(out, cp1252ToCodePoint(b));
     return out;
 }
 
@@ -105,4 +106,4 @@ std::string firstChars(std::string_view utf8, std::size_t n) {
     return std::string(utf8.substr(0, i));
 }
 
-}  // namespace store
+} // namespace store

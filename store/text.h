@@ -20,4 +20,4 @@ std::size_t charCount(std::string_view utf8);
 // The first n characters of a UTF-8 string.
 std::string firstChars(std::string_view utf8, std::size_t n);
 
-}  // namespace store
+} // namespace store

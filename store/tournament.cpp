@@ -11,7 +11,9 @@ std::string tournamentFile(int turnnr, char extension) {
     return std::to_string(turnnr) + "." + extension;
 }
 
-std::vector<turneringsstruct> readTurn() { return touchAndReadAll<turneringsstruct>(fil::TURN); }
+std::vector<turneringsstruct> readTurn() {
+    return touchAndReadAll<turneringsstruct>(fil::TURN);
+}
 
 bool findTournament(int turnnr, turneringsstruct& out) {
     for (const auto& t : readTurn()) {
@@ -25,7 +27,8 @@ bool findTournament(int turnnr, turneringsstruct& out) {
 
 int nextTournamentNumber() {
     int largest = 0;
-    for (const auto& t : readTurn()) largest = std::max(largest, t.filnamnint);
+    for (const auto& t : readTurn())
+        largest = std::max(largest, t.filnamnint);
     return largest + 1;
 }
 
@@ -49,13 +52,18 @@ bool progressivKvalitet(int turnnr) {
 }
 
 tillbehorstruct readTillb(bool touchFirst) {
-    const auto all = touchFirst ? touchAndReadAll<tillbehorstruct>(fil::TILLB) : readAll<tillbehorstruct>(fil::TILLB);
+    const auto all =
+        touchFirst ? touchAndReadAll<tillbehorstruct>(fil::TILLB) : readAll<tillbehorstruct>(fil::TILLB);
     return all.empty() ? tillbehorstruct{} : all.front();
 }
 
-void writeTillb(const tillbehorstruct& t) { writeOne(fil::TILLB, t); }
+void writeTillb(const tillbehorstruct& t) {
+    writeOne(fil::TILLB, t);
+}
 
-bool isBye(const std::string& namn) { return namn == "Frirond" || namn == "frirond"; }
+bool isBye(const std::string& namn) {
+    return namn == "Frirond" || namn == "frirond";
+}
 
 spelarstructtva byeRecord(int nr, ByeClub club) {
     spelarstructtva bye;
@@ -83,9 +91,10 @@ int lastRoundPlayed(int turnnr) {
         for (const auto& v : touchAndReadAll<valfristruct>(fil::VALFRI))
             if (v.turnnr == turnnr) last = std::max(last, v.rond);
     } else {
-        for (const auto& g : touchAndReadAll<partistruct>(tournamentFile(turnnr, 'R'))) last = std::max(last, g.rond);
+        for (const auto& g : touchAndReadAll<partistruct>(tournamentFile(turnnr, 'R')))
+            last = std::max(last, g.rond);
     }
     return last;
 }
 
-}  // namespace store
+} // namespace store

@@ -34,7 +34,7 @@ void writeTillb(const tillbehorstruct& t);
 
 // The bye pseudo-player.
 inline constexpr const char* kFrirond = "Frirond";
-bool isBye(const std::string& namn);  // "Frirond" or "frirond"
+bool isBye(const std::string& namn); // "Frirond" or "frirond"
 
 // Club text of the bye record: empty when player registration writes the start list, "nej"
 // when any other step does.
@@ -49,4 +49,4 @@ spelarstructtva byeRecord(int nr, ByeClub club);
 // for scoring code 4 among its records of "VALFRI.DAT" (touched first). 0 when none.
 int lastRoundPlayed(int turnnr);
 
-}  // namespace store
+} // namespace store

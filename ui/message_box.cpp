@@ -33,6 +33,7 @@ int runBox(Window* parent, const Message& m) {
     auto* layout = new QVBoxLayout(&box);
     layout->setContentsMargins(20, 16, 20, 12);
     layout->setSpacing(2);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     for (const auto& line : m.lines) {
         auto* label = new QLabel(detail::toQ(line));
         label->setTextFormat(Qt::PlainText);
@@ -56,6 +57,7 @@ int runBox(Window* parent, const Message& m) {
     row->addStretch();
     layout->addLayout(row);
     box.setWindowModality(Qt::ApplicationModal);
+    detail::HoldQueue hold;
     box.exec();
     return result;
 }

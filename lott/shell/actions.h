@@ -9,5 +9,9 @@ void visaDeltagarlista(FDemoWin& w);
 void visaRondlista(FDemoWin& w);
 // Code 3: pairs the next round and opens result entry on it, or message 27 or 20.
 void lottaForResultat(FDemoWin& w);
+// After code 3 has paired the round: result entry on it.
+void oppnaResultat(FDemoWin& w);
+// Code 4: the standings of the chosen tournament in the report window.
+void visaStallning(FDemoWin& w);
 // Code 5: the results of the chosen round, or message 21 when it has no games.
 void visaTidigareResultat(FDemoWin& w);

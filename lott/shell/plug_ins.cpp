@@ -6,13 +6,15 @@ const PlugIns& plugIns() {
     static const PlugIns p = [] {
         PlugIns q;
         // Steps after the choose-tournament dialog, by action code. Codes not listed here
-        // (4 standings, 6 ranking groups, 7/71 adjourned games,
+        // (6 ranking groups, 7/71 adjourned games,
         // 8 take back, 9 own category, 10 late entry, 11 withdrawal, 12 final report,
         // 13 start list, 14 player data, 15 own categories, 101 sorting) end the command.
         q.efterVal[1] = &visaDeltagarlista;
         q.efterVal[2] = &visaRondlista;
         q.efterVal[3] = &lottaForResultat;
+        q.efterVal[4] = &visaStallning;
         q.efterVal[5] = &visaTidigareResultat;
+        q.resultat = &oppnaResultat;
         return q;
     }();
     return p;

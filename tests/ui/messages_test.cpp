@@ -1,5 +1,6 @@
 // Posted messages, timers, menus and message boxes.
 #include "tests/ui/ui_fixture.h"
+#include "ui/detail/runtime.h"
 #include "ui/message_box.h"
 #include "ui/window.h"
 
@@ -35,6 +36,19 @@ TEST_F(MessagesTest, PostedMessagesRunAfterTheHandlerInPostingOrder) {
     EXPECT_EQ(log.size(), 8u); // the command ran again: four more entries
     EXPECT_NE(ui::automation::menu({12, "", false}), "");
     EXPECT_NE(ui::automation::menu({0, "Saknas", true}), "");
+}
+
+TEST_F(MessagesTest, AMessageBoxHoldsPostedMessagesUntilItCloses) {
+    int handled = 0;
+    uitest::mainWindow().onMessage(1005, [&] { ++handled; });
+    {
+        ui::detail::HoldQueue box;  // what a message box on a real display keeps while it waits
+        ui::Window::post(1005);
+        ui::automation::settle();
+        EXPECT_EQ(handled, 0);
+    }
+    ui::automation::settle();
+    EXPECT_EQ(handled, 1);
 }
 
 TEST_F(MessagesTest, TimersRepeatUntilStoppedOrClosed) {

@@ -17,6 +17,11 @@
 namespace ui::detail {
 namespace {
 
+// Drives appear below the directories as "[C:]" where the platform has them.
+bool isDriveRow(const QString& row) {
+    return row.size() == 4 && row.startsWith('[') && row.endsWith(":]");
+}
+
 bool focusable(Kind k) {
     return k != Kind::Static;
 }
@@ -73,7 +78,9 @@ QWidget* makeWidget(DialogImpl& d, ControlSlot& slot, std::map<int, QButtonGroup
         l->setMinimumHeight(std::max(6, c.rowSpan * 2) * l->fontMetrics().height());
         if (c.kind == Kind::DirList) {
             QObject::connect(l, &QListWidget::itemActivated, [&d, id](QListWidgetItem* item) {
-                const QString target = QDir::current().absoluteFilePath(item->text());
+                const QString text = item->text();
+                const QString target = isDriveRow(text) ? text.mid(1, text.size() - 2) + "/"
+                                                        : QDir::current().absoluteFilePath(text);
                 d.self->setDirectory(id, fromQ(QDir::cleanPath(target)));
                 DialogImpl::run(d.selectionChanges, id);
             });
@@ -114,11 +121,16 @@ void DialogImpl::build() {
     auto* grid = new QGridLayout(dialog);
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(6);
+    grid->setSizeConstraint(QLayout::SetFixedSize); // dialogs keep the size their controls need
     std::map<int, QButtonGroup*> groups;
     for (auto& slot : controls) {
         slot.widget = makeWidget(*this, slot, groups);
         slot.text = slot.def.caption;
-        grid->addWidget(slot.widget, slot.def.row, slot.def.col, slot.def.rowSpan, slot.def.colSpan);
+        // Buttons keep their natural size, centred in their cells, as on a tidy dialog.
+        const bool button = slot.def.kind == Kind::Button || slot.def.kind == Kind::DefaultButton;
+        if (button) slot.widget->setMinimumWidth(90);
+        grid->addWidget(slot.widget, slot.def.row, slot.def.col, slot.def.rowSpan, slot.def.colSpan,
+                        button ? Qt::AlignCenter : Qt::Alignment());
         if (isList(slot.def.kind) && slot.def.kind == Kind::DirList) fillDirectory(slot);
     }
     for (int c = 0; c < resource.columns; ++c)

@@ -14,6 +14,7 @@ struct Runtime {
     std::deque<std::function<void()>> queue;
     bool scheduled = false;
     bool running = false;
+    int held = 0;
     std::vector<Window*> open;
     automation::Listener* listener = nullptr;
     std::deque<int> answers;
@@ -45,7 +46,7 @@ void later(std::function<void()> work) {
 }
 
 int drain() {
-    if (rt().running) return 0;
+    if (rt().running || rt().held > 0) return 0;
     int ran = 0;
     rt().running = true;
     while (!rt().queue.empty()) {
@@ -60,6 +61,12 @@ int drain() {
 
 bool pending() {
     return !rt().queue.empty();
+}
+
+HoldQueue::HoldQueue() { ++rt().held; }
+
+HoldQueue::~HoldQueue() {
+    if (--rt().held == 0 && !rt().queue.empty()) schedule();
 }
 
 void opened(Window* w) {

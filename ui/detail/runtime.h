@@ -22,6 +22,16 @@ void later(std::function<void()> work);
 int drain();
 bool pending();
 
+// While one exists, queued work waits: a message box shown inside a handler does not let posted
+// messages run before that handler has returned.
+class HoldQueue {
+  public:
+    HoldQueue();
+    ~HoldQueue();
+    HoldQueue(const HoldQueue&) = delete;
+    HoldQueue& operator=(const HoldQueue&) = delete;
+};
+
 // Hands a posted private message to the main window's handler.
 void dispatchMessage(int message);
 

@@ -10,9 +10,9 @@
 
 #include "ui/app.h"
 #include "ui/automation.h"
+#include "ui/automation_script.h"
 #include "ui/uiscript/programs.h"
 #include "ui/uiscript/runner.h"
-#include "ui/uiscript/script.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -27,9 +27,9 @@ int main(int argc, char** argv) {
     std::stringstream source;
     source << in.rdbuf();
 
-    std::vector<uiscript::Step> steps;
+    std::vector<ui::automation::Step> steps;
     std::string error;
-    if (!uiscript::parseScript(source.str(), steps, error)) {
+    if (!ui::automation::parseScript(source.str(), steps, error)) {
         std::fprintf(stderr, "uiscript: %s\n", error.c_str());
         return 1;
     }

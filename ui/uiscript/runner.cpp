@@ -35,7 +35,7 @@ void Runner::start() {
 void Runner::next() {
     ui::automation::settle();
     if (at_ >= steps_.size()) finish(0);
-    const Step& step = steps_[at_++];
+    const ui::automation::Step& step = steps_[at_++];
     // The next step is queued before this one runs: should this step open a modal window, the
     // modal loop picks the next step up.
     QTimer::singleShot(0, [this] { next(); });
@@ -46,7 +46,7 @@ void Runner::next() {
     }
 }
 
-std::string Runner::perform(const Step& s) {
+std::string Runner::perform(const ui::automation::Step& s) {
     namespace a = ui::automation;
     if (s.verb == "answer") {
         a::queueAnswers(s.numbers);

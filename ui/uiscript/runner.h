@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "ui/automation.h"
-#include "ui/uiscript/script.h"
+#include "ui/automation_script.h"
 
 namespace uiscript {
 
@@ -20,16 +20,16 @@ class EventPrinter : public ui::automation::Listener {
 
 class Runner {
   public:
-    explicit Runner(std::vector<Step> steps) : steps_(std::move(steps)) {}
+    explicit Runner(std::vector<ui::automation::Step> steps) : steps_(std::move(steps)) {}
     // Schedules the first step after `program`; the event loop then runs the script through.
     void start();
 
   private:
     void next();
-    std::string perform(const Step& step);
+    std::string perform(const ui::automation::Step& step);
     [[noreturn]] void finish(int status);
 
-    std::vector<Step> steps_;
+    std::vector<ui::automation::Step> steps_;
     std::size_t at_ = 1; // steps_[0] is the program step
 };
 

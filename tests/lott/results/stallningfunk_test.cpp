@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "lott/results/resultatinmatning.h"
 #include "stallning_fixture.h"
 #include "store/filenames.h"
 #include "store/files.h"
@@ -73,6 +74,34 @@ TEST_F(Stallningfunk, CustomScoresComeFromTheSharedFile) {
     EXPECT_EQ(st.parslistac[0].poang, 2.5);
     EXPECT_EQ(st.parslistac[1].poang, 1.5);
     EXPECT_EQ(st.valdrond, 1); // this tournament's last custom round
+}
+
+} // namespace
+
+namespace {
+
+// Rounds entered as the dialog stores them, then the standings read back from the files.
+TEST_F(Stallningfunk, StandingsOfRoundsEnteredThroughResultEntry) {
+    auto runda = [](std::vector<int> nr, Resultatinmatning::Sidtexter texter) {
+        std::vector<spelarstructtva> lskicka;
+        for (int n : nr)
+            lskicka.push_back(spelare(n, "S" + std::to_string(n)));
+        store::writeAll(store::fil::LSKICKA, lskicka);
+        auto r = Resultatinmatning::franLskicka(false);
+        r.gorlista(1, texter);
+        ASSERT_TRUE(r.spara(2));
+    };
+    runda({1, 2, 3, 4}, {"1-0", "Remi"});
+    runda({1, 3, 4, 2}, {"0-1", "uppskj."});
+    runda({3, 1, 2, 4}, {"w.o(0-1)", "diskval."});
+    stallningfunk(st);
+    EXPECT_EQ(st.valdrond, 3);
+    EXPECT_EQ(ordning({st.parslistac, 0, 0, 0}), (std::vector<int>{1, 3, 4, 2}));
+    EXPECT_EQ(st.parslistac[0].poang, 2.0);
+    EXPECT_EQ(st.parslistac[1].poang, 1.5);
+    EXPECT_EQ(st.parslistac[2].poang, 0.5);
+    EXPECT_EQ(st.parslistac[2].antalvita, 1);
+    EXPECT_EQ(st.parslistac[3].antalvita, 1);
 }
 
 } // namespace

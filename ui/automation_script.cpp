@@ -1,9 +1,9 @@
-#include "ui/uiscript/script.h"
+#include "ui/automation_script.h"
 
 #include <cctype>
 #include <sstream>
 
-namespace uiscript {
+namespace ui::automation {
 namespace {
 
 // Reads a control reference at `pos`: a (possibly negative) number or a quoted caption.
@@ -135,4 +135,4 @@ bool parseScript(const std::string& source, std::vector<Step>& steps, std::strin
     return true;
 }
 
-} // namespace uiscript
+} // namespace ui::automation

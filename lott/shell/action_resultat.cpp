@@ -1,0 +1,19 @@
+#include "lott/results/resultat_dialog.h"
+#include "lott/results/stallningfunk.h"
+#include "lott/shell/actions.h"
+#include "lott/shell/fdemo_win.h"
+#include "lott/shell/plug_ins.h"
+
+void oppnaResultat(FDemoWin& w) {
+    oppnaResultatDialog(&w, w.state().turnnr);
+}
+
+void visaStallning(FDemoWin& w) {
+    LottState& s = w.state();
+    s.sidposter = 50;
+    s.globvanta = stallningfunk(s);
+    if (auto oppna = plugIns().rapport)
+        oppna(w, "Utskrift av Ställningen");
+    else
+        FDemoWin::stangKommando();
+}

@@ -1,0 +1,118 @@
+// uiscript: reading scripts, and the program's exit status and error stream.
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "tests/ui/ui_fixture.h"
+#include "ui/automation_script.h"
+
+namespace {
+
+using ui::automation::parseScript;
+using ui::automation::Step;
+
+std::vector<Step> parse(const std::string& s) {
+    std::vector<Step> steps;
+    std::string error;
+    EXPECT_TRUE(parseScript(s, steps, error)) << error;
+    return steps;
+}
+
+std::string parseError(const std::string& s) {
+    std::vector<Step> steps;
+    std::string error;
+    EXPECT_FALSE(parseScript(s, steps, error));
+    return error;
+}
+
+TEST(UiscriptParse, StepsWithIdsCaptionsAndTexts) {
+    const auto steps =
+        parse("# comment\nprogram lott\n\nmenu \"&Ny turnering\"\nset 101 Klubb # 2  \nset 102\n"
+              "select 101 0 2\nselect 7 -1\n  dblclick -1 3\nanswer 2 1\ntick\ntick 4\ndir ../a b\ndump\r\n");
+    ASSERT_EQ(steps.size(), 12u);
+    EXPECT_EQ(steps[0].verb, "program");
+    EXPECT_EQ(steps[0].text, "lott");
+    EXPECT_EQ(steps[0].line, 2);
+    EXPECT_TRUE(steps[1].control.byCaption);
+    EXPECT_EQ(steps[1].control.caption, "&Ny turnering");
+    EXPECT_EQ(steps[2].control.id, 101);
+    EXPECT_EQ(steps[2].text, "Klubb # 2  "); // the rest of the line, kept as written
+    EXPECT_EQ(steps[3].text, "");
+    EXPECT_EQ(steps[4].numbers, (std::vector<int>{0, 2}));
+    EXPECT_EQ(steps[5].numbers, (std::vector<int>{-1}));
+    EXPECT_EQ(steps[6].control.id, -1);
+    EXPECT_EQ(steps[6].numbers, (std::vector<int>{3}));
+    EXPECT_EQ(steps[7].numbers, (std::vector<int>{2, 1}));
+    EXPECT_EQ(steps[8].numbers, (std::vector<int>{1}));
+    EXPECT_EQ(steps[9].numbers, (std::vector<int>{4}));
+    EXPECT_EQ(steps[10].text, "../a b");
+    EXPECT_EQ(steps[11].verb, "dump");
+    EXPECT_EQ(steps[11].line, 14);
+}
+
+TEST(UiscriptParse, MalformedLinesNameTheirLine) {
+    EXPECT_EQ(parseError("menu 5\n"), "line 1: the first step must be \"program NAME\"");
+    EXPECT_EQ(parseError(""), "line 0: the first step must be \"program NAME\"");
+    EXPECT_EQ(parseError("program lott\nklicka 5\n"), "line 2: unknown step \"klicka\"");
+    EXPECT_EQ(parseError("program lott\n\nanswer 3\n"), "line 3: an answer is 1 or 2");
+    EXPECT_NE(parseError("program lott\npress\n"), "");
+    EXPECT_NE(parseError("program lott\npress \"OK\n"), "");
+    EXPECT_NE(parseError("program lott\npress 12x\n"), "");
+    EXPECT_NE(parseError("program lott\npress 1 2\n"), "");
+    EXPECT_NE(parseError("program lott\nselect 101\n"), "");
+    EXPECT_NE(parseError("program lott\nselect 101 a\n"), "");
+    EXPECT_NE(parseError("program lott\ndblclick 101 1 2\n"), "");
+    EXPECT_NE(parseError("program lott\ntick -1\n"), "");
+    EXPECT_NE(parseError("program lott\nclose now\n"), "");
+    EXPECT_NE(parseError("program\n"), "");
+}
+
+// Runs the built uiscript on `script` in a fresh directory.
+struct Outcome {
+    int status = -1;
+    QString out, err;
+};
+
+Outcome runUiscript(const QString& script) {
+    const QString exe = QCoreApplication::applicationDirPath() + "/../uiscript";
+    EXPECT_TRUE(QFile::exists(exe)) << exe.toStdString();
+    QTemporaryDir dir;
+    QFile f(dir.path() + "/t.ui");
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(script.toUtf8());
+    f.close();
+    QProcess p;
+    p.setWorkingDirectory(dir.path());
+    p.start(exe, {"t.ui"});
+    p.waitForFinished(30000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+TEST(UiscriptRun, AStepThatCannotBeCarriedOutEndsWithStatusOne) {
+    uitest::mainWindow(); // the application for QProcess
+    Outcome r = runUiscript("program lott\nmenu 499\npress 4711\ndump\n");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "window \"Turneringsverktyg\"\nwindow \"Välj turnering\"\n");
+    EXPECT_EQ(r.err, "uiscript: line 3: no control 4711 in \"Välj turnering\"\n");
+
+    r = runUiscript("program lott\nmenu 101\nmenu 992\n");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "window \"Turneringsverktyg\"\nclosed \"Turneringsverktyg\"\n");
+    EXPECT_EQ(r.err, "uiscript: line 3: the program has ended\n");
+
+    r = runUiscript("program rank9\n");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "uiscript: line 1: no program \"rank9\"\n");
+
+    r = runUiscript("program lott\nanswer 2\nmenu 1673\ndump\n");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(r.out.startsWith(
+        "window \"Turneringsverktyg\"\nmessage 46\ndump \"Turneringsverktyg\"\nmenu \"&Turnering\"\n"));
+    EXPECT_EQ(r.err, "");
+}
+
+} // namespace

@@ -1,0 +1,24 @@
+// A uiscript script: one step a line; a line whose first non-blank character is "#" is a
+// comment (so "#" may appear inside texts); controls are named by numeric id or by exact caption
+// in double quotes.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "ui/automation.h"
+
+namespace ui::automation {
+
+struct Step {
+    int line = 0; // 1-based line number in the script
+    std::string
+        verb; // program, menu, set, check, uncheck, select, dblclick, press, answer, tick, dir, close, dump
+    ControlRef control;       // menu, set, check, uncheck, select, dblclick, press
+    std::vector<int> numbers; // select rows, dblclick row, answer buttons, tick count
+    std::string text;         // program name, set text, dir path
+};
+
+// Parses a whole script; on a malformed line returns false with `error` naming the line.
+bool parseScript(const std::string& source, std::vector<Step>& steps, std::string& error);
+
+} // namespace ui::automation
