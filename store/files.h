@@ -36,9 +36,13 @@ template <class R> std::vector<std::uint8_t> encodeAll(const std::vector<R>& rec
     return bytes;
 }
 
-// Every whole record of a file that must exist.
+// Every whole record of a file that must exist. Record types that can tell a damaged record
+// (plausible()) have such records left out, so that no reader loops over nonsense values.
 template <class R> std::vector<R> readAll(const std::string& path) {
-    return decodeAll<R>(readBytes(path));
+    auto records = decodeAll<R>(readBytes(path));
+    if constexpr (requires(const R& r) { r.plausible(); })
+        std::erase_if(records, [](const R& r) { return !r.plausible(); });
+    return records;
 }
 
 // Every whole record of a file that may be missing (touched first, so it exists afterwards).

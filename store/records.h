@@ -126,6 +126,9 @@ enum Resultat : std::int32_t {
 };
 
 // One game. Layout: vit 0, svart 4, bord 8, resultat 12, rond 16.
+// The highest round number the program can produce (the number of rounds has three digits).
+inline constexpr std::int32_t kSistaRond = 999;
+
 struct partistruct {
     static constexpr std::size_t size = 20;
     std::int32_t vit = 0;
@@ -133,6 +136,9 @@ struct partistruct {
     std::int32_t bord = 0;
     std::int32_t resultat = 0;
     std::int32_t rond = 0;
+    // Rounds are numbered from 1 and a tournament has at most 999 of them; a record outside that
+    // range can only come from a damaged file, and readers skip it.
+    bool plausible() const { return rond >= 1 && rond <= kSistaRond; }
     void encode(std::uint8_t* out) const;
     static partistruct decode(const std::uint8_t* in);
     bool operator==(const partistruct&) const = default;
@@ -149,6 +155,8 @@ struct valfristruct {
     std::int32_t rond = 0;
     double vitresultat = 0;
     double svartresultat = 0;
+    // As for partistruct: a round outside 1..999 marks a damaged record, which readers skip.
+    bool plausible() const { return rond >= 1 && rond <= kSistaRond; }
     // The result code such a game stands for: 1 white ahead, 3 equal, 2 black ahead.
     std::int32_t resultatkod() const;
     void encode(std::uint8_t* out) const;

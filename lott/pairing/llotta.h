@@ -28,6 +28,13 @@ class LLotta {
     // Later rounds. `sfnamnglob` is the tournament number as text; its ".U" file lists the
     // withdrawn players. False when no pairing was found: "LSKICKA" is then left as it was.
     bool monradb(int valdrond, int fgrans, const std::string& sfnamnglob, int poangval, int turnnr);
+    // Swiss-type rounds (llotta_schweizer.cpp). Round 1 reads the start list from "LSKICKA", later
+    // rounds the standings in pairing form; `frav` 330 selects the Swiss variant, anything else
+    // Nordic Swiss. False when no pairing was found: "LSKICKA" is then left empty.
+    bool schweizera(int valdrond, int frav, const std::string& sfnamnglob);
+    bool schweizerc(int valdrond, int turnnr, const std::string& sfnamnglob);
+    bool schweizerb(int valdrond, int fgrans, int frav);
+    bool schweizerd(int valdrond, int fgrans);
 };
 
 } // namespace parning

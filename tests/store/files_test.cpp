@@ -84,3 +84,21 @@ TEST(FilesDeathTest, AnUnwritableFolderEndsTheProcessWithTheFileError) {
                 "Cannot open output file.");
     EXPECT_EXIT(touch("no-such-folder/TURN"), testing::ExitedWithCode(1), "Cannot open output file.");
 }
+
+TEST(Files, GameRecordsWithImpossibleRoundsAreSkippedOnReading) {
+    TempDir dir;
+    // A damaged game file: a huge round number made every round loop of the readers run for ever.
+    append(
+        "1.R",
+        std::vector<partistruct>{
+            {2, 1, 1, 1, 1}, {1, 2, 1, 1, 2000000000}, {4, 3, 2, 3, 0}, {3, 4, 1, 2, -7}, {1, 4, 1, 3, 999}});
+    const auto games = readAll<partistruct>("1.R");
+    ASSERT_EQ(games.size(), 2u);
+    EXPECT_EQ(games[0], (partistruct{2, 1, 1, 1, 1}));
+    EXPECT_EQ(games[1], (partistruct{1, 4, 1, 3, 999}));
+
+    valfristruct bad{1, 2, 1, 1, 1000, 1.0, 0.0};
+    valfristruct good{1, 2, 1, 1, 3, 0.5, 0.5};
+    append("VALFRI.DAT", std::vector<valfristruct>{bad, good});
+    EXPECT_EQ(touchAndReadAll<valfristruct>("VALFRI.DAT"), std::vector<valfristruct>{good});
+}

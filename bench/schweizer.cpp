@@ -1,0 +1,136 @@
+// Swiss pairing benchmark: Swiss and Nordic Swiss tournaments of 50, 200, 900 and 1800 players
+// over 13 rounds, each round paired by the engine the driver would choose: the Swiss engine
+// until the size rule hands the rounds to Monrad (for 50 players from round 5, for 200 from round
+// 12). Per field it prints the time of the round-1 split, and over the later Swiss rounds the
+// mean and slowest time of the engine and, beside them, of the standings in pairing form that
+// feed it.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <random>
+#include <string>
+
+#include "lott/pairing/lottning.h"
+#include "lott/pairing/monrad.h"
+#include "lott/pairing/partiindex.h"
+#include "lott/pairing/schweizer.h"
+#include "lott/results/stallning.h"
+#include "store/tournament.h"
+
+namespace {
+
+using Klocka = std::chrono::steady_clock;
+
+double ms(Klocka::duration d) {
+    return std::chrono::duration<double, std::milli>(d).count();
+}
+
+int slumpResultat(std::mt19937& slump) {
+    const int t = std::uniform_int_distribution<int>(0, 99)(slump);
+    if (t < 40) return resVitVinst;
+    if (t < 75) return resSvartVinst;
+    if (t < 97) return resRemi;
+    return t < 98 ? resVitWo : resSvartWo;
+}
+
+std::vector<spelarstructtvac> lskicka(const stallning::Resultat& st, const parning::PartiIndex& index) {
+    std::vector<spelarstructtvac> ut;
+    ut.reserve(st.parslistac.size());
+    for (auto it = st.parslistac.rbegin(); it != st.parslistac.rend(); ++it) {
+        spelarstructtvac c;
+        c.nr = it->nr;
+        c.namn = it->namn;
+        c.klubb = it->klubb;
+        c.ranking = it->ranking;
+        c.poang = it->poang;
+        c.kvalitet = it->kvalitet;
+        c.antalvita = index.antalVita(it->nr);
+        ut.push_back(c);
+    }
+    return ut;
+}
+
+void spela(const parning::Parlista& lista, int rond, std::vector<partistruct>& partier, std::mt19937& slump) {
+    for (std::size_t i = 0; i + 1 < lista.size(); i += 2) {
+        const bool bye = store::isBye(lista[i + 1].namn);
+        partier.push_back(partistruct{lista[i].nr, lista[i + 1].nr, static_cast<int>(i / 2 + 1),
+                                      bye ? resVitVinst : slumpResultat(slump), rond});
+    }
+}
+
+bool turnering(int n, bool schweizer, unsigned fro) {
+    constexpr int kRonder = 13;
+    std::mt19937 slump(fro);
+    std::vector<spelarstructtva> spelare(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        spelare[static_cast<std::size_t>(i)].namn = "Spelare " + std::to_string(i + 1);
+        spelare[static_cast<std::size_t>(i)].klubb = "nej";
+        spelare[static_cast<std::size_t>(i)].ranking = 1200 + static_cast<int>(slump() % 1000);
+    }
+    const auto startlista = store::startListWithBye(spelare, store::ByeClub::Nej);
+    std::vector<partistruct> partier;
+
+    auto start = Klocka::now();
+    auto lista = parning::schweizerRunda1(startlista, schweizer, 1);
+    const double forsta = ms(Klocka::now() - start);
+    if (!lista) return false;
+    spela(*lista, 1, partier, slump);
+
+    double motorSumma = 0, motorMax = 0, stallningSumma = 0, stallningMax = 0;
+    int monradEnligtRegeln = 0;
+    int schweizerRonder = 0;
+    for (int rond = 2; rond <= kRonder; ++rond) {
+        if (parning::monradStorlek(static_cast<int>(startlista.size()), rond)) {
+            ++monradEnligtRegeln;
+            parning::MonradIndata in;
+            in.spelare = startlista;
+            in.partier = partier;
+            in.valdrond = rond;
+            in.vilksy = schweizer ? '2' : '1';
+            const auto svar = parning::monradb(in);
+            if (!svar.klar) return false;
+            spela(svar.lista, rond, partier, slump);
+            continue;
+        }
+        start = Klocka::now();
+        stallning::Indata in;
+        in.spelare = startlista;
+        in.partier = partier;
+        in.valdrond = rond;
+        in.schwanrop = true;
+        const parning::PartiIndex index(partier);
+        const auto pool = lskicka(stallning::berakna(in), index);
+        const double stallningTid = ms(Klocka::now() - start);
+
+        start = Klocka::now();
+        lista = parning::schweizerSenare(pool, partier, rond, schweizer);
+        const double motorTid = ms(Klocka::now() - start);
+        if (!lista) {
+            std::printf("%5d players: round %d not paired\n", n, rond);
+            return false;
+        }
+        spela(*lista, rond, partier, slump);
+        ++schweizerRonder;
+        motorSumma += motorTid;
+        motorMax = std::max(motorMax, motorTid);
+        stallningSumma += stallningTid;
+        stallningMax = std::max(stallningMax, stallningTid);
+    }
+    const double antal = std::max(1, schweizerRonder);
+    std::printf(
+        "%5d players %-17s round 1 %7.3f ms | %2d later Swiss rounds: engine mean %7.3f max %7.3f ms, "
+        "standings mean %7.3f max %7.3f ms | %2d rounds by Monrad\n",
+        n, schweizer ? "Schweizer" : "Nordisk schweizer", forsta, schweizerRonder, motorSumma / antal,
+        motorMax, stallningSumma / antal, stallningMax, monradEnligtRegeln);
+    return true;
+}
+
+} // namespace
+
+int main() {
+    bool allt = true;
+    for (int n : {50, 200, 900, 1800})
+        for (bool schweizer : {true, false})
+            allt = turnering(n, schweizer, static_cast<unsigned>(n) * 7 + (schweizer ? 1 : 0)) && allt;
+    return allt ? 0 : 1;
+}

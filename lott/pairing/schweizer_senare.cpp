@@ -1,0 +1,300 @@
+#include "lott/pairing/schweizer_senare.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <limits>
+#include <unordered_set>
+
+#include "lott/pairing/partiindex.h"
+#include "lott/pairing/schweizer_grupp.h"
+#include "store/tournament.h"
+
+namespace parning {
+
+namespace {
+
+constexpr double kOandligt = std::numeric_limits<double>::infinity();
+
+enum class Gruppslut { Parad, SistaUtvag, Gransen };
+
+// One pairing of a later round. The pool is never shrunk: a player leaves the search by being
+// marked paired, and the last resort unmarks the players of the pairs it dissolves.
+class Senarerond {
+  public:
+    Senarerond(const std::vector<spelarstructtvac>& lskicka, const std::vector<partistruct>& partier,
+               int valdrond, long long arbetsgrans)
+        : pool_(lskicka.rbegin(), lskicka.rend()), partier_(partier), valdrond_(valdrond),
+          parad_(pool_.size(), 0), arbetsgrans_(arbetsgrans) {}
+
+    std::optional<std::vector<spelarstructtva>> lotta();
+
+  private:
+    bool godtagbarPool() const;
+    void reserveraFrirond();
+    bool reserverad(int i) const { return farfri_ >= 0 && (i == farfri_ || i == frirond_); }
+    bool tillganglig(int i) const { return !parad_[static_cast<std::size_t>(i)] && !reserverad(i); }
+    int antalOparade() const;
+    Gruppspelare spelare(int i) const;
+
+    Grupp byggGrupp(double& niva) const;
+    int flyttaUpp(const Grupp& grupp, double niva) const;
+    int flyttaUppTill(const Grupp& grupp, int utom) const;
+    Gruppslut paraGrupp(Grupp grupp);
+    void laggTillPar(const Grupp& grupp);
+    bool sistaUtvag();
+    std::vector<spelarstructtva> lottningslista() const;
+
+    std::vector<spelarstructtvac> pool_; // first place down
+    PartiIndex partier_;
+    int valdrond_;
+    std::vector<char> parad_;   // by pool index
+    std::vector<int> par_;      // pool indices, two per pair, white first, in the order made
+    int frirond_ = -1;          // pool index of "Frirond"
+    int farfri_ = -1;           // pool index of the player reserved for the bye; -1 none
+    double ovre_ = kOandligt;   // the next group is the highest score strictly below this
+    bool taresten_ = false;     // the remaining players are paired as one group
+    int svkanta_ = 1;           // number of the current last resort
+    int parVidSistaUtvag_ = -1; // pairs made when the first last resort was taken
+    bool alltUpplost_ = false;  // a last resort has already dissolved every pair
+    long long arbete_ = 0;
+    long long arbetsgrans_;
+};
+
+bool Senarerond::godtagbarPool() const {
+    if (pool_.size() % 2 != 0) return false;
+    std::unordered_set<std::int32_t> nummer;
+    for (const spelarstructtvac& s : pool_)
+        if (!nummer.insert(s.nr).second) return false;
+    return true;
+}
+
+// The 0-point player with the highest start number gets the bye and stays out of the groups, but
+// only when there is a "Frirond" to meet.
+void Senarerond::reserveraFrirond() {
+    for (std::size_t i = 0; i < pool_.size() && frirond_ < 0; ++i)
+        if (store::isBye(pool_[i].namn)) frirond_ = static_cast<int>(i);
+    if (frirond_ < 0) return;
+    for (std::size_t i = 0; i < pool_.size(); ++i) {
+        if (static_cast<int>(i) == frirond_ || pool_[i].poang != 0.0) continue;
+        if (farfri_ < 0 || pool_[i].nr > pool_[static_cast<std::size_t>(farfri_)].nr)
+            farfri_ = static_cast<int>(i);
+    }
+}
+
+int Senarerond::antalOparade() const {
+    return static_cast<int>(std::count(parad_.begin(), parad_.end(), 0));
+}
+
+Gruppspelare Senarerond::spelare(int i) const {
+    const spelarstructtvac& s = pool_[static_cast<std::size_t>(i)];
+    return Gruppspelare{s.nr, s.poang, s.antalvita, i};
+}
+
+// The next score group: every available player on the highest score below the group paired last,
+// in descending start-number order. Once the last resort has been taken, every player not yet
+// paired, whatever his score, the reserved bye pair included.
+Grupp Senarerond::byggGrupp(double& niva) const {
+    Grupp grupp;
+    const int n = static_cast<int>(pool_.size());
+    if (taresten_) {
+        niva = -kOandligt;
+        if (ovre_ == -kOandligt) return grupp;
+        for (int i = 0; i < n; ++i)
+            if (!parad_[static_cast<std::size_t>(i)]) rankingsortera(grupp, spelare(i));
+        return grupp;
+    }
+    bool funnen = false;
+    for (int i = 0; i < n; ++i) {
+        const double p = pool_[static_cast<std::size_t>(i)].poang;
+        if (tillganglig(i) && p < ovre_ && (!funnen || p > niva)) {
+            niva = p;
+            funnen = true;
+        }
+    }
+    if (!funnen) return grupp;
+    for (int i = 0; i < n; ++i)
+        if (tillganglig(i) && pool_[static_cast<std::size_t>(i)].poang == niva)
+            rankingsortera(grupp, spelare(i));
+    return grupp;
+}
+
+// The player moved up into an odd group: from the highest lower score that has one, the lowest
+// start number; a lone player's partner must also be new to him. -1 when there is none.
+int Senarerond::flyttaUpp(const Grupp& grupp, double niva) const {
+    int bast = -1;
+    for (int i = 0; i < static_cast<int>(pool_.size()); ++i) {
+        const spelarstructtvac& s = pool_[static_cast<std::size_t>(i)];
+        if (!tillganglig(i) || s.poang >= niva) continue;
+        if (grupp.size() == 1 && partier_.harMotts(grupp[0].nr, s.nr)) continue;
+        const spelarstructtvac* b = bast < 0 ? nullptr : &pool_[static_cast<std::size_t>(bast)];
+        if (!b || s.poang > b->poang || (s.poang == b->poang && s.nr < b->nr)) bast = i;
+    }
+    return bast;
+}
+
+// One of the two further players moved up into a group that cannot be paired: the most points
+// (lower start number on equal points) among the players not yet paired and outside the group
+// who have no more points than any member. -1 when there is none.
+int Senarerond::flyttaUppTill(const Grupp& grupp, int utom) const {
+    double golv = kOandligt;
+    std::vector<char> iGruppen(pool_.size(), 0);
+    for (const Gruppspelare& g : grupp) {
+        golv = std::min(golv, g.poang);
+        iGruppen[static_cast<std::size_t>(g.index)] = 1;
+    }
+    int bast = -1;
+    for (int i = 0; i < static_cast<int>(pool_.size()); ++i) {
+        const spelarstructtvac& s = pool_[static_cast<std::size_t>(i)];
+        if (i == utom || parad_[static_cast<std::size_t>(i)] || iGruppen[static_cast<std::size_t>(i)])
+            continue;
+        if (s.poang > golv) continue;
+        const spelarstructtvac* b = bast < 0 ? nullptr : &pool_[static_cast<std::size_t>(bast)];
+        if (!b || s.poang > b->poang || (s.poang == b->poang && s.nr < b->nr)) bast = i;
+    }
+    return bast;
+}
+
+// Tries the group as it stands, and after each conflict changes the saved group by the first
+// remedy that still applies: a shift of the lower player towards position 1, a shift towards the
+// middle, a reordering, two more players from below. When none is left the last resort follows.
+Gruppslut Senarerond::paraGrupp(Grupp grupp) {
+    Grupp sparad = grupp;
+    int hoppaover = 1;
+    int monradprovat = 0;
+    for (;;) {
+        arbete_ += static_cast<long long>(grupp.size());
+        if (arbete_ > arbetsgrans_) return Gruppslut::Gransen;
+        Konflikt k;
+        if (!hittaKonflikt(grupp, partier_, k)) {
+            laggTillPar(grupp);
+            return Gruppslut::Parad;
+        }
+        grupp = sparad;
+        const int s = static_cast<int>(grupp.size());
+        if (k.ejc >= 2 && k.ejc - hoppaover >= 1) {
+            flyttaTill(grupp, k.ejb, k.ejc - hoppaover);
+            ++hoppaover;
+        } else if (k.ejc + hoppaover <= k.ejd) {
+            flyttaTill(grupp, k.ejb, k.ejc + hoppaover);
+            ++hoppaover;
+        } else if (monradprovat < s - 1 && monradprovat < 6) {
+            uddaJamna(grupp);
+            if (monradprovat > 1) mjustera(grupp, monradprovat);
+            ++monradprovat;
+        } else if (!taresten_) {
+            const int uppflyttadb = flyttaUppTill(grupp, -1);
+            const int uppflyttadc = uppflyttadb < 0 ? -1 : flyttaUppTill(grupp, uppflyttadb);
+            if (uppflyttadc < 0) return Gruppslut::SistaUtvag;
+            monradprovat = 0;
+            // Each goes to the lower end in turn, so the group starts with uppflyttadc, uppflyttadb.
+            grupp.insert(grupp.begin(), spelare(uppflyttadb));
+            grupp.insert(grupp.begin(), spelare(uppflyttadc));
+            hoppaover = 0;
+            sparad = grupp;
+        } else {
+            return Gruppslut::SistaUtvag;
+        }
+    }
+}
+
+// Upper-half player A against lower-half player B, from position h down to 1: A has white with
+// fewer whites than B, or as many in an even round.
+void Senarerond::laggTillPar(const Grupp& grupp) {
+    const std::size_t h = grupp.size() / 2;
+    for (std::size_t j = h; j >= 1; --j) {
+        const Gruppspelare& a = grupp[j + h - 1];
+        const Gruppspelare& b = grupp[j - 1];
+        const bool aVit = a.antalvita < b.antalvita || (a.antalvita == b.antalvita && valdrond_ % 2 == 0);
+        par_.push_back(aVit ? a.index : b.index);
+        par_.push_back(aVit ? b.index : a.index);
+        parad_[static_cast<std::size_t>(a.index)] = 1;
+        parad_[static_cast<std::size_t>(b.index)] = 1;
+    }
+}
+
+// The k-th last resort leaves only the pairs made before the last k (counted from the pairs that
+// stood at the first one) and pairs everybody else as one group. False once every pair has been
+// dissolved and the whole field has failed too.
+bool Senarerond::sistaUtvag() {
+    if (taresten_) ++svkanta_;
+    taresten_ = true;
+    ovre_ = kOandligt;
+    if (alltUpplost_) return false;
+    if (parVidSistaUtvag_ < 0) parVidSistaUtvag_ = static_cast<int>(par_.size() / 2);
+    const int k = std::min(svkanta_, parVidSistaUtvag_);
+    const std::size_t behall = std::min(par_.size(), static_cast<std::size_t>(parVidSistaUtvag_ - k) * 2);
+    for (std::size_t i = behall; i < par_.size(); ++i)
+        parad_[static_cast<std::size_t>(par_[i])] = 0;
+    par_.resize(behall);
+    if (k == parVidSistaUtvag_) alltUpplost_ = true;
+    return true;
+}
+
+std::vector<spelarstructtva> Senarerond::lottningslista() const {
+    std::vector<spelarstructtva> lista;
+    lista.reserve(par_.size());
+    for (int i : par_) {
+        const spelarstructtvac& s = pool_[static_cast<std::size_t>(i)];
+        spelarstructtva ut;
+        ut.nr = s.nr;
+        ut.namn = s.namn;
+        ut.klubb = s.klubb;
+        ut.ranking = s.ranking;
+        lista.push_back(ut);
+    }
+    return lista;
+}
+
+std::optional<std::vector<spelarstructtva>> Senarerond::lotta() {
+    if (!godtagbarPool()) return std::nullopt;
+    reserveraFrirond();
+    for (;;) {
+        double niva = 0;
+        Grupp grupp = byggGrupp(niva);
+        if (grupp.empty()) {
+            if (farfri_ >= 0 && !parad_[static_cast<std::size_t>(farfri_)] &&
+                !parad_[static_cast<std::size_t>(frirond_)]) {
+                par_.push_back(farfri_);
+                par_.push_back(frirond_);
+                parad_[static_cast<std::size_t>(farfri_)] = 1;
+                parad_[static_cast<std::size_t>(frirond_)] = 1;
+            }
+            if (antalOparade() == 0) return lottningslista();
+            // Somebody no group reached (half of the bye pair taken into a group): pair the rest anew.
+            if (!sistaUtvag()) return std::nullopt;
+            continue;
+        }
+        if (grupp.size() == 2 && antalOparade() == 2 && partier_.harMotts(grupp[0].nr, grupp[1].nr)) {
+            if (!sistaUtvag()) return std::nullopt;
+            continue;
+        }
+        if (grupp.size() % 2 != 0) {
+            const int uppflyttad = flyttaUpp(grupp, niva);
+            if (uppflyttad < 0) {
+                if (!sistaUtvag()) return std::nullopt;
+                continue;
+            }
+            grupp.insert(grupp.begin(), spelare(uppflyttad));
+        }
+        switch (paraGrupp(std::move(grupp))) {
+        case Gruppslut::Gransen:
+            return std::nullopt;
+        case Gruppslut::SistaUtvag:
+            if (!sistaUtvag()) return std::nullopt;
+            break;
+        case Gruppslut::Parad:
+            ovre_ = taresten_ ? -kOandligt : niva;
+            break;
+        }
+    }
+}
+
+} // namespace
+
+std::optional<std::vector<spelarstructtva>> schweizerb(const std::vector<spelarstructtvac>& lskicka,
+                                                       const std::vector<partistruct>& partier, int valdrond,
+                                                       long long arbetsgrans) {
+    return Senarerond(lskicka, partier, valdrond, arbetsgrans).lotta();
+}
+
+} // namespace parning
