@@ -103,18 +103,24 @@ void kor(int antal, int ronder) {
         in.spelare = spelare;
         in.partier = partier;
         in.valdrond = rond;
-        const std::size_t fore = iBruk.load();
-        topp.store(fore);
-        const auto start = Klocka::now();
+        // The engine is deterministic, so the round is paired a few times and the best time
+        // kept, as for the reading time beside it: a busy machine then shows in neither.
         parning::Lottningsutfall ut;
-        if (rond == 1) {
-            ut.lista = parning::monrada(in.spelare);
-            ut.klar = true;
-        } else {
-            ut = parning::monradb(in);
+        double lottning = 1e9;
+        double toppMb = 0;
+        for (int forsok = 0; forsok < 5; ++forsok) {
+            const std::size_t fore = iBruk.load();
+            topp.store(fore);
+            const auto start = Klocka::now();
+            if (rond == 1) {
+                ut.lista = parning::monrada(in.spelare);
+                ut.klar = true;
+            } else {
+                ut = parning::monradb(in);
+            }
+            lottning = std::min(lottning, ms(Klocka::now() - start));
+            toppMb = std::max(toppMb, static_cast<double>(topp.load() - fore) / (1024.0 * 1024.0));
         }
-        const double lottning = ms(Klocka::now() - start);
-        const double toppMb = static_cast<double>(topp.load() - fore) / (1024.0 * 1024.0);
         const double lasning = lasTid();
         std::printf("%6d %5d %12.3f %10.3f %11.3f %7.1f%s\n", antal, rond, lottning, toppMb, lasning,
                     lottning / lasning, ut.klar ? "" : "  (ingen lottning)");
