@@ -3,11 +3,11 @@
 #include "store/filenames.h"
 #include "store/files.h"
 #include "store/records.h"
-#include "tests/lott/setup/arbetskatalog.h"
+#include "tests/lott/setup/bild.h"
 
 namespace {
 
-class NyTurnering : public Arbetskatalog {};
+class NyTurnering : public ArbetsmappTest {};
 
 TEST_F(NyTurnering, UntouchedDialogCreatesPlainMonradTournament) {
     store::touch(store::fil::TURN);

@@ -2,11 +2,11 @@
 
 #include "store/filenames.h"
 #include "store/files.h"
-#include "tests/lott/setup/arbetskatalog.h"
+#include "tests/lott/setup/bild.h"
 
 namespace {
 
-class Registrering : public Arbetskatalog {};
+class Registrering : public ArbetsmappTest {};
 
 lottcstruct skicka(int turnkat, int system, const std::string& namn = "Klubbmästerskap", int ronder = 7) {
     return lottcstruct{turnkat, namn, ronder, system};
