@@ -4,8 +4,5 @@
 
 void visaDeltagarlista(FDemoWin& w) {
     w.state().sidposter = 40;
-    if (auto oppna = plugIns().rapport)
-        oppna(w, "Utskrift av Deltagare");
-    else
-        FDemoWin::stangKommando();
+    oppnaRapport(w, "Utskrift av Deltagare");
 }

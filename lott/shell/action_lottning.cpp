@@ -25,10 +25,7 @@ void visaRondlista(FDemoWin& w) {
     w.state().sidposter = 90;
     if (!lottad) return;
     w.state().medstartnummer = ui::TEnkel(&w, 2357).Execute() == 1 ? 1 : 0;
-    if (auto oppna = plugIns().rapport)
-        oppna(w, "Utskrift av Lottning");
-    else
-        FDemoWin::stangKommando();
+    oppnaRapport(w, "Utskrift av Lottning");
 }
 
 void lottaForResultat(FDemoWin& w) {

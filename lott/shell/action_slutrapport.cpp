@@ -8,8 +8,5 @@ void visaSlutrapport(FDemoWin& w) {
     LottState& s = w.state();
     s.sidposter = 50;
     s.globvanta = stallningfunk(s);
-    if (auto oppna = plugIns().rapport)
-        oppna(w, "Utskrift av Slutrapport");
-    else
-        FDemoWin::stangKommando();
+    oppnaRapport(w, "Utskrift av Slutrapport");
 }

@@ -25,8 +25,5 @@ void visaTidigareResultat(FDemoWin& w) {
         ui::TEnkel(&w, 21).Execute();
         return;
     }
-    if (auto oppna = plugIns().rapport)
-        oppna(w, "Utskrift av Resultat");
-    else
-        FDemoWin::stangKommando();
+    oppnaRapport(w, "Utskrift av Resultat");
 }

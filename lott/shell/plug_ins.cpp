@@ -31,3 +31,10 @@ const PlugIns& plugIns() {
     }();
     return p;
 }
+
+void oppnaRapport(FDemoWin& w, const std::string& caption) {
+    if (auto oppna = plugIns().rapport)
+        oppna(w, caption);
+    else
+        FDemoWin::stangKommando();
+}

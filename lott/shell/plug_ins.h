@@ -27,3 +27,6 @@ struct PlugIns {
 };
 
 const PlugIns& plugIns();
+
+// Opens the report window with `caption`, or ends the command when the report part is not built.
+void oppnaRapport(FDemoWin& w, const std::string& caption);
