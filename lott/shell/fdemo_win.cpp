@@ -192,7 +192,6 @@ void FDemoWin::EvDialogClosedc() {
 }
 
 void FDemoWin::EvDialogClosedd() {
-    for (int lista : {2, 3, 5, 6, 7, 10})
-        state_.rensalistab(lista);
+    rensaInfor(state_);
     steg(plugIns().modifiera, *this);
 }
