@@ -16,8 +16,7 @@ namespace {
 std::vector<partistruct> turneringensPartier(int turnnr, int poangval) {
     if (poangval != 4) return store::touchAndReadAll<partistruct>(store::tournamentFile(turnnr, 'R'));
     std::vector<partistruct> partier;
-    for (const auto& v : store::touchAndReadAll<valfristruct>(store::fil::VALFRI)) {
-        if (v.turnnr != turnnr) continue;
+    for (const auto& v : store::readValfri(turnnr)) {
         partistruct p;
         p.vit = v.vit;
         p.svart = v.svart;
