@@ -14,8 +14,6 @@
 using namespace lottres;
 
 FDemoWin::FDemoWin() : ui::MainWindow("Turneringsverktyg", commandsMenu()) {
-    skarmbredd_ = ui::screenWidth();
-    skarmhojd_ = ui::screenHeight();
     state_.vilkpaint = 0;
     // A program that ended while a dialog was open starts free again.
     stangKommando();

@@ -18,8 +18,6 @@ class FDemoWin : public ui::MainWindow {
     ~FDemoWin() override;
 
     LottState& state() { return state_; }
-    int skarmbredd() const { return skarmbredd_; } // full-screen width, read once at start
-    int skarmhojd() const { return skarmhojd_; }   // full-screen height, read once at start
 
     // Command admission: with a command open ("STANGT" holds "1") shows message 36 and returns
     // false; otherwise marks a command open and returns true.
@@ -50,6 +48,4 @@ class FDemoWin : public ui::MainWindow {
 
   private:
     LottState state_;
-    int skarmbredd_ = 0;
-    int skarmhojd_ = 0;
 };
