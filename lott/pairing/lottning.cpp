@@ -39,22 +39,15 @@ constexpr Storleksrad kStorleksrader[] = {
     {31, 9, 0},   {27, 8, 0},   {13, 7, 0},  {9, 3, 4},   {7, 3, 1},   {5, 1, 3},
 };
 
-void skrivLskicka(const std::vector<spelarstructtva>& slistab) {
-    std::vector<spelarstructtva> ut;
-    ut.reserve(slistab.size());
-    for (const auto& s : slistab)
-        ut.push_back(utanElo(s));
-    store::writeAll(store::fil::LSKICKA, ut);
-}
-
 // Later Swiss-type rounds: the standings in pairing form, with white counts, written to
 // "LSKICKA" as 88-byte records from last place to first.
-bool forberedSchweizerStallning(LottState& st, const SchweizerKoppling& k, int poangval) {
+bool forberedSchweizerStallning(LottState& st, const SchweizerKoppling& k,
+                                const std::vector<partistruct>& partier) {
     if (!k.stallningfunk) return false;
     st.schwanrop = 1;
     st.globvanta = k.stallningfunk(st);
     st.schwanrop = 0;
-    st.partilista = turneringensPartier(st.turnnr, poangval);
+    st.partilista = partier;
     std::vector<spelarstructtvac> slistac;
     slistac.reserve(st.parslistac.size());
     for (auto it = st.parslistac.rbegin(); it != st.parslistac.rend(); ++it) {
@@ -74,7 +67,8 @@ bool forberedSchweizerStallning(LottState& st, const SchweizerKoppling& k, int p
 }
 
 // Runs the engine routine for the round; false when it found no pairing or is not available.
-bool korMotor(LottState& st, const SchweizerKoppling& k, int poangval) {
+bool korMotor(LottState& st, const SchweizerKoppling& k, int poangval,
+              const std::vector<partistruct>& partier) {
     const std::string fnamn = std::to_string(st.turnnr);
     if (st.systemc == 0) {
         LLotta motor;
@@ -89,15 +83,13 @@ bool korMotor(LottState& st, const SchweizerKoppling& k, int poangval) {
         if (schweizer) return k.schweizerc && k.schweizerc(st.valdrond, st.turnnr, fnamn);
         return k.schweizera && k.schweizera(st.valdrond, kNordiskMarkering, fnamn);
     }
-    if (!forberedSchweizerStallning(st, k, poangval)) return false;
+    if (!forberedSchweizerStallning(st, k, partier)) return false;
     if (schweizer) return k.schweizerd && k.schweizerd(st.valdrond, st.grans);
     return k.schweizerb && k.schweizerb(st.valdrond, st.grans, kNordiskMarkering);
 }
 
 void lasParlistan(LottState& st) {
-    st.slistab.clear();
-    for (const auto& s : store::touchAndReadAll<spelarstructtva>(store::fil::LSKICKA))
-        st.slistab.push_back(utanElo(s));
+    st.slistab = lankaupp();
     // Result entry walks the list from its front, which holds the last board first.
     if (st.vilkpaint != 2) std::reverse(st.slistab.begin(), st.slistab.end());
 }
@@ -140,14 +132,14 @@ void lottning(LottState& st, const SchweizerKoppling& koppling) {
     store::writeOne(store::fil::VALDR, vrstruct{st.valdrond});
 
     // 5. The player list for the engine (later Swiss-type rounds get the standings instead).
-    if (!(st.systemc == 1 && st.valdrond >= 2)) skrivLskicka(st.slistab);
+    if (!(st.systemc == 1 && st.valdrond >= 2)) skickatillbaks(st.slistab);
 
     // 6. No round past the planned ones, nor more rounds than the field can hold.
     if (st.valdrond > st.antalronder || n <= st.valdrond) {
         st.ejronditurn = 1;
     } else {
         // 7, 8. Pair, then read the pairing list back.
-        if (!korMotor(st, koppling, poangval)) st.grans = kGransLast;
+        if (!korMotor(st, koppling, poangval, partier)) st.grans = kGransLast;
         lasParlistan(st);
     }
 
