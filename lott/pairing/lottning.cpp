@@ -103,14 +103,14 @@ bool monradStorlek(int n, int r) {
 }
 
 void lottning(LottState& st, const SchweizerKoppling& koppling) {
-    // 1. Outcome, scoring and the size of the player file.
+    // Outcome, scoring and the size of the player file.
     st.ejronditurn = 0;
     st.grans = 0;
     const int poangval = store::poangvalfunk(st.turnnr);
     const int n = static_cast<int>(st.slistab.size());
     st.partilista.clear();
 
-    // 2. The games, and the round to pair.
+    // The games, and the round to pair.
     const auto partier = turneringensPartier(st.turnnr, poangval);
     store::writeAll(store::fil::SKICKAP, partier);
     int storstaRond = 0;
@@ -118,7 +118,7 @@ void lottning(LottState& st, const SchweizerKoppling& koppling) {
         storstaRond = std::max(storstaRond, p.rond);
     st.valdrond = storstaRond + 1;
 
-    // 3. Whether the Monrad engine takes the round, and with which colour rule.
+    // Whether the Monrad engine takes the round, and with which colour rule.
     if (monradStorlek(n, st.valdrond)) {
         const char* vilksy = "0";
         if (st.systemc == 1) vilksy = store::vilkenSchweizer(st.turnnr) == 1 ? "2" : "1";
@@ -128,22 +128,22 @@ void lottning(LottState& st, const SchweizerKoppling& koppling) {
         store::writeText(store::fil::VILKSY, "0");
     }
 
-    // 4. The round being paired.
+    // The round being paired.
     store::writeOne(store::fil::VALDR, vrstruct{st.valdrond});
 
-    // 5. The player list for the engine (later Swiss-type rounds get the standings instead).
+    // The player list for the engine (later Swiss-type rounds get the standings instead).
     if (!(st.systemc == 1 && st.valdrond >= 2)) skickatillbaks(st.slistab);
 
-    // 6. No round past the planned ones, nor more rounds than the field can hold.
+    // No round past the planned ones, nor more rounds than the field can hold.
     if (st.valdrond > st.antalronder || n <= st.valdrond) {
         st.ejronditurn = 1;
     } else {
-        // 7, 8. Pair, then read the pairing list back.
+        // Pair, then read the pairing list back.
         if (!korMotor(st, koppling, poangval, partier)) st.grans = kGransLast;
         lasParlistan(st);
     }
 
-    // 10. Work lists emptied; the round as "VALDR" holds it.
+    // Work lists emptied; the round as "VALDR" holds it.
     st.partilista.clear();
     const auto valdr = store::readAll<vrstruct>(store::fil::VALDR);
     if (!valdr.empty()) st.valdrond = valdr.back().valdrond;
