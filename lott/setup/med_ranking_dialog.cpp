@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "lott/kommando.h"
 #include "lott/setup/registrering.h"
 #include "resources/lott/setup_dialogs.h"
 #include "store/filenames.h"
@@ -10,7 +11,6 @@
 
 namespace {
 constexpr int kVarDetAlla = 33;
-constexpr int kEfterRegistrering = 1002;
 constexpr const char* kFelRanking = "Fyll alla rankingtal korrekt!!";
 
 lottcstruct lasSkicka() {
@@ -76,11 +76,11 @@ void MedRankingDialog::CmOk() {
     }
     lista_.clear();
     committed_ = true;
-    ui::Window::post(kEfterRegistrering);
+    ui::Window::post(MSG_TILLBEHOR);
     close();
 }
 
 void MedRankingDialog::onDestroy() {
-    if (!committed_) store::writeText(store::fil::STANGT, "0");
+    if (!committed_) kommando::stang();
     lista_.clear();
 }

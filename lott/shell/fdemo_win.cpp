@@ -68,7 +68,7 @@ bool FDemoWin::oppnaKommando() {
 }
 
 void FDemoWin::stangKommando() {
-    store::writeText(store::fil::STANGT, "0");
+    kommando::stang();
 }
 
 // Runs a plug-in step, or ends the command when its part is not built yet.

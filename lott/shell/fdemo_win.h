@@ -3,14 +3,9 @@
 #pragma once
 #include <string>
 
+#include "lott/kommando.h"
 #include "lott/state.h"
 #include "ui/main_window.h"
-
-// Private messages posted to the main window.
-inline constexpr int MSG_REGISTRERING = 1001; // EvDialogClosed: start player registration
-inline constexpr int MSG_TILLBEHOR = 1002;    // EvDialogClosedb: shuffle question, next option dialog
-inline constexpr int MSG_UTFOR = 1003;        // EvDialogClosedc: carry out the action of vilkpaint
-inline constexpr int MSG_LADDADE = 1004;      // EvDialogClosedd: modify the players just loaded
 
 class FDemoWin : public ui::MainWindow {
   public:
