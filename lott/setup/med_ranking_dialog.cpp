@@ -29,7 +29,6 @@ MedRankingDialog::MedRankingDialog(ui::Window* parent, int turnkat)
 }
 
 void MedRankingDialog::lasbnamn(int forsta) {
-    skicka_ = lasSkicka();
     forsta_ = forsta;
     const auto rader = sidansRader(lista_, layout_, forsta_);
     for (int i = 0; i < layout_.raderPerSida; ++i) {
