@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -13,11 +12,6 @@
 #include "tests/support/temp_dir.h"
 
 using Bytes = std::vector<std::uint8_t>;
-
-inline Bytes filBytes(const std::string& namn) {
-    std::ifstream in(namn, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 inline void skrivFil(const std::string& namn, const Bytes& b) {
     std::ofstream ut(namn, std::ios::binary);
@@ -63,7 +57,7 @@ inline std::string forstaSkillnad(const Bytes& a, const Bytes& b) {
 
 #define EXPECT_FILE_BYTES(namn, bild)                                                                        \
     do {                                                                                                     \
-        const Bytes faktisk_ = filBytes(namn);                                                               \
+        const Bytes faktisk_ = testbytes::fileBytes(namn);                                                   \
         const Bytes vantad_ = (bild).bytes();                                                                \
         EXPECT_TRUE(faktisk_ == vantad_) << (namn) << ": " << forstaSkillnad(faktisk_, vantad_);             \
     } while (0)
