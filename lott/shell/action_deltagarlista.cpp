@@ -3,6 +3,5 @@
 #include "lott/shell/plug_ins.h"
 
 void visaDeltagarlista(FDemoWin& w) {
-    w.state().sidposter = 40;
     oppnaRapport(w, "Utskrift av Deltagare");
 }

@@ -22,7 +22,6 @@ bool lottaNastaRond(FDemoWin& w) {
 
 void visaRondlista(FDemoWin& w) {
     const bool lottad = lottaNastaRond(w);
-    w.state().sidposter = 90;
     if (!lottad) return;
     w.state().medstartnummer = ui::TEnkel(&w, 2357).Execute() == 1 ? 1 : 0;
     oppnaRapport(w, "Utskrift av Lottning");

@@ -10,7 +10,6 @@ void oppnaResultat(FDemoWin& w) {
 
 void visaStallning(FDemoWin& w) {
     LottState& s = w.state();
-    s.sidposter = 50;
     s.globvanta = stallningfunk(s);
     oppnaRapport(w, "Utskrift av Ställningen");
 }

@@ -19,7 +19,6 @@ bool rondHarPartier(int turnnr, int rond) {
 
 void visaTidigareResultat(FDemoWin& w) {
     LottState& s = w.state();
-    s.sidposter = 90;
     if (!rondHarPartier(s.turnnr, s.valdrond)) {
         FDemoWin::stangKommando();
         ui::TEnkel(&w, 21).Execute();

@@ -170,20 +170,6 @@ void FDemoWin::EvDialogClosedb() {
 }
 
 void FDemoWin::EvDialogClosedc() {
-    switch (state_.vilkpaint) {
-    case 1:
-    case 2:
-    case 3:
-    case 4:
-    case 5:
-    case 6:
-    case 9:
-    case 12:
-        state_.maxposter = static_cast<int>(state_.slistab.size());
-        break;
-    default:
-        break;
-    }
     auto& table = plugIns().efterVal;
     auto it = table.find(state_.vilkpaint);
     steg(it == table.end() ? nullptr : it->second, *this);
