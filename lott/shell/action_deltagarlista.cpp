@@ -3,5 +3,5 @@
 #include "lott/shell/plug_ins.h"
 
 void visaDeltagarlista(FDemoWin& w) {
-    oppnaRapport(w, "Utskrift av Deltagare");
+    oppnaRapport(w);
 }

@@ -24,7 +24,7 @@ void visaRondlista(FDemoWin& w) {
     const bool lottad = lottaNastaRond(w);
     if (!lottad) return;
     w.state().medstartnummer = ui::TEnkel(&w, 2357).Execute() == 1 ? 1 : 0;
-    oppnaRapport(w, "Utskrift av Lottning");
+    oppnaRapport(w);
 }
 
 void lottaForResultat(FDemoWin& w) {

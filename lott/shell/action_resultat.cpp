@@ -11,5 +11,5 @@ void oppnaResultat(FDemoWin& w) {
 void visaStallning(FDemoWin& w) {
     LottState& s = w.state();
     s.globvanta = stallningfunk(s);
-    oppnaRapport(w, "Utskrift av Ställningen");
+    oppnaRapport(w);
 }

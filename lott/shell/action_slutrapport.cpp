@@ -7,5 +7,5 @@
 void visaSlutrapport(FDemoWin& w) {
     LottState& s = w.state();
     s.globvanta = stallningfunk(s);
-    oppnaRapport(w, "Utskrift av Slutrapport");
+    oppnaRapport(w);
 }

@@ -24,5 +24,5 @@ void visaTidigareResultat(FDemoWin& w) {
         ui::TEnkel(&w, 21).Execute();
         return;
     }
-    oppnaRapport(w, "Utskrift av Resultat");
+    oppnaRapport(w);
 }

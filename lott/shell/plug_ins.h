@@ -28,5 +28,6 @@ struct PlugIns {
 
 const PlugIns& plugIns();
 
-// Opens the report window with `caption`, or ends the command when the report part is not built.
-void oppnaRapport(FDemoWin& w, const std::string& caption);
+// Opens the report window on the report of the command in progress (state().vilkpaint), with
+// that report's caption, or ends the command when the report part is not built.
+void oppnaRapport(FDemoWin& w);
