@@ -1,3 +1,3 @@
-// The shared working-directory fixture, under the name the result and pairing tests include.
+// The shared working-directory fixture under the path the Swiss pairing tests include.
 #pragma once
 #include "tests/support/temp_dir.h"
