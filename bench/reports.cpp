@@ -2,12 +2,12 @@
 // of every kind, laying out the whole report as the screen shows it before printing, and
 // rendering the HTML page and final-report text. Median of repeated runs, on values (no files).
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "bench/median.h"
 #include "lott/reports/html_report.h"
 #include "lott/reports/report_content.h"
 
@@ -57,20 +57,15 @@ reports::ReportInput tournament(int players, int rounds, std::mt19937& rng) {
 double millisecondsFor(int players, int kind, std::mt19937& rng) {
     reports::ReportInput in = tournament(players, 13, rng);
     in.vilkpaint = kind;
-    std::vector<double> runs;
     std::size_t sink = 0;
-    for (int run = 0; run < 7; ++run) {
-        const auto start = std::chrono::steady_clock::now();
+    const double ms = medianMillis(7, [&] {
         const auto content = reports::reportContent(in, reports::Band::Large);
         sink += reports::layoutPage(content, -1, reports::Band::Large).texts.size();
         sink += reports::htmlPage(in).size();
         if (kind == reports::kSlutrapport) sink += reports::finalReportText(in).size();
-        runs.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-    }
-    std::sort(runs.begin(), runs.end());
+    });
     if (sink == 0) std::puts("nothing drawn");
-    return runs[runs.size() / 2];
+    return ms;
 }
 
 } // namespace

@@ -1,12 +1,12 @@
 // Standings time for fields of 50, 200, 900 and 1,800 players after 13 rounds: the median of
 // repeated runs of the computation on values (no files), under both kvalitet methods.
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "bench/median.h"
 #include "lott/results/stallning.h"
 
 namespace {
@@ -36,19 +36,11 @@ stallning::Indata tournament(int players, int rounds, bool progressiv, std::mt19
     return in;
 }
 
-double medianMicros(const stallning::Indata& in, int runs) {
-    std::vector<double> times;
+double standingsMillis(const stallning::Indata& in, int runs) {
     std::size_t sink = 0;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        const auto result = stallning::berakna(in);
-        const auto stop = std::chrono::steady_clock::now();
-        sink += result.parslistac.size();
-        times.push_back(std::chrono::duration<double, std::micro>(stop - start).count());
-    }
-    std::sort(times.begin(), times.end());
+    const double ms = medianMillis(runs, [&] { sink += stallning::berakna(in).parslistac.size(); });
     if (sink == 0) std::puts("empty standings");
-    return times[times.size() / 2];
+    return ms;
 }
 
 } // namespace
@@ -60,8 +52,8 @@ int main() {
     for (int players : {50, 200, 900, 1800}) {
         const auto vanlig = tournament(players, 13, false, rng);
         const auto progressiv = tournament(players, 13, true, rng);
-        std::printf("%8d %8zu %14.3f %14.3f\n", players, vanlig.partier.size(),
-                    medianMicros(vanlig, 51) / 1000.0, medianMicros(progressiv, 51) / 1000.0);
+        std::printf("%8d %8zu %14.3f %14.3f\n", players, vanlig.partier.size(), standingsMillis(vanlig, 51),
+                    standingsMillis(progressiv, 51));
     }
     return 0;
 }

@@ -18,8 +18,6 @@ struct LottState {
     int systemc = 0;        // 0 Monrad, 1 Swiss-type
     int antalronder = 0;    // planned rounds of the chosen tournament
     std::string fnamnglob;  // games- or player-file name of the action ("12.R", "12.T")
-    int sidposter = 0;      // lines per printed page of the next report
-    int maxposter = 0;      // players in the in-memory player list when a report opens
     int medstartnummer = 0; // 1 when the round list shows start numbers
     int grans = 0;          // pairing outcome: success is grans < 2495 and ejronditurn == 0
     int ejronditurn = 0;    // 1: no further round is to be played

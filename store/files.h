@@ -69,8 +69,8 @@ template <class R> void appendOne(const std::string& path, const R& record) {
 }
 
 // Rebuilds `target` to hold `kept`, through its named scratch file: the scratch file is
-// truncated and left holding `kept` (as documented for each scratch file), and the target is
-// then replaced atomically, never truncated in place.
+// truncated and left holding `kept` too, and the target is then replaced atomically, never
+// truncated in place.
 template <class R>
 void rewriteThrough(const std::string& target, const std::string& scratch, const std::vector<R>& kept) {
     const auto bytes = encodeAll(kept);

@@ -85,11 +85,18 @@ std::vector<spelarstructtva> startListWithBye(const std::vector<spelarstructtva>
     return out;
 }
 
+std::vector<valfristruct> readValfri(int turnnr) {
+    std::vector<valfristruct> out;
+    for (const auto& v : touchAndReadAll<valfristruct>(fil::VALFRI))
+        if (v.turnnr == turnnr) out.push_back(v);
+    return out;
+}
+
 int lastRoundPlayed(int turnnr) {
     int last = 0;
     if (poangvalfunk(turnnr) == 4) {
-        for (const auto& v : touchAndReadAll<valfristruct>(fil::VALFRI))
-            if (v.turnnr == turnnr) last = std::max(last, v.rond);
+        for (const auto& v : readValfri(turnnr))
+            last = std::max(last, v.rond);
     } else {
         for (const auto& g : touchAndReadAll<partistruct>(tournamentFile(turnnr, 'R')))
             last = std::max(last, g.rond);

@@ -24,6 +24,8 @@ int nextTournamentNumber();
 int poangvalfunk(int turnnr, int fallback = 1);
 // Swiss variant from "SELN": the last matching record wins; 0 (Nordisk schweizer) when none.
 int vilkenSchweizer(int turnnr);
+// The records of tournament `turnnr` in "VALFRI.DAT" (touched first), in file order.
+std::vector<valfristruct> readValfri(int turnnr);
 // Progressive kvalitet: the tournament's number occurs anywhere in "VILKV" (touched first).
 bool progressivKvalitet(int turnnr);
 

@@ -3,6 +3,7 @@
 #include "lott/pairing/monrad.h"
 #include "store/filenames.h"
 #include "store/files.h"
+#include "store/tournament.h"
 
 namespace parning {
 
@@ -50,8 +51,7 @@ bool LLotta::monradb(int valdrond, int /*fgrans*/, const std::string& sfnamnglob
         in.utgatt.push_back(s.nr);
     if (poangval == 4) {
         in.valfritt = true;
-        for (const auto& v : store::touchAndReadAll<valfristruct>(store::fil::VALFRI))
-            if (v.turnnr == turnnr) in.valfri.push_back(v);
+        in.valfri = store::readValfri(turnnr);
     }
     const Lottningsutfall utfall = parning::monradb(in);
     if (!utfall.klar) return false;

@@ -16,8 +16,7 @@ namespace {
 std::vector<partistruct> turneringensPartier(int turnnr, int poangval) {
     if (poangval != 4) return store::touchAndReadAll<partistruct>(store::tournamentFile(turnnr, 'R'));
     std::vector<partistruct> partier;
-    for (const auto& v : store::touchAndReadAll<valfristruct>(store::fil::VALFRI)) {
-        if (v.turnnr != turnnr) continue;
+    for (const auto& v : store::readValfri(turnnr)) {
         partistruct p;
         p.vit = v.vit;
         p.svart = v.svart;
@@ -40,22 +39,15 @@ constexpr Storleksrad kStorleksrader[] = {
     {31, 9, 0},   {27, 8, 0},   {13, 7, 0},  {9, 3, 4},   {7, 3, 1},   {5, 1, 3},
 };
 
-void skrivLskicka(const std::vector<spelarstructtva>& slistab) {
-    std::vector<spelarstructtva> ut;
-    ut.reserve(slistab.size());
-    for (const auto& s : slistab)
-        ut.push_back(utanElo(s));
-    store::writeAll(store::fil::LSKICKA, ut);
-}
-
 // Later Swiss-type rounds: the standings in pairing form, with white counts, written to
 // "LSKICKA" as 88-byte records from last place to first.
-bool forberedSchweizerStallning(LottState& st, const SchweizerKoppling& k, int poangval) {
+bool forberedSchweizerStallning(LottState& st, const SchweizerKoppling& k,
+                                const std::vector<partistruct>& partier) {
     if (!k.stallningfunk) return false;
     st.schwanrop = 1;
     st.globvanta = k.stallningfunk(st);
     st.schwanrop = 0;
-    st.partilista = turneringensPartier(st.turnnr, poangval);
+    st.partilista = partier;
     std::vector<spelarstructtvac> slistac;
     slistac.reserve(st.parslistac.size());
     for (auto it = st.parslistac.rbegin(); it != st.parslistac.rend(); ++it) {
@@ -75,7 +67,8 @@ bool forberedSchweizerStallning(LottState& st, const SchweizerKoppling& k, int p
 }
 
 // Runs the engine routine for the round; false when it found no pairing or is not available.
-bool korMotor(LottState& st, const SchweizerKoppling& k, int poangval) {
+bool korMotor(LottState& st, const SchweizerKoppling& k, int poangval,
+              const std::vector<partistruct>& partier) {
     const std::string fnamn = std::to_string(st.turnnr);
     if (st.systemc == 0) {
         LLotta motor;
@@ -90,15 +83,13 @@ bool korMotor(LottState& st, const SchweizerKoppling& k, int poangval) {
         if (schweizer) return k.schweizerc && k.schweizerc(st.valdrond, st.turnnr, fnamn);
         return k.schweizera && k.schweizera(st.valdrond, kNordiskMarkering, fnamn);
     }
-    if (!forberedSchweizerStallning(st, k, poangval)) return false;
+    if (!forberedSchweizerStallning(st, k, partier)) return false;
     if (schweizer) return k.schweizerd && k.schweizerd(st.valdrond, st.grans);
     return k.schweizerb && k.schweizerb(st.valdrond, st.grans, kNordiskMarkering);
 }
 
 void lasParlistan(LottState& st) {
-    st.slistab.clear();
-    for (const auto& s : store::touchAndReadAll<spelarstructtva>(store::fil::LSKICKA))
-        st.slistab.push_back(utanElo(s));
+    st.slistab = lankaupp();
     // Result entry walks the list from its front, which holds the last board first.
     if (st.vilkpaint != 2) std::reverse(st.slistab.begin(), st.slistab.end());
 }
@@ -112,14 +103,14 @@ bool monradStorlek(int n, int r) {
 }
 
 void lottning(LottState& st, const SchweizerKoppling& koppling) {
-    // 1. Outcome, scoring and the size of the player file.
+    // Outcome, scoring and the size of the player file.
     st.ejronditurn = 0;
     st.grans = 0;
     const int poangval = store::poangvalfunk(st.turnnr);
     const int n = static_cast<int>(st.slistab.size());
     st.partilista.clear();
 
-    // 2. The games, and the round to pair.
+    // The games, and the round to pair.
     const auto partier = turneringensPartier(st.turnnr, poangval);
     store::writeAll(store::fil::SKICKAP, partier);
     int storstaRond = 0;
@@ -127,7 +118,7 @@ void lottning(LottState& st, const SchweizerKoppling& koppling) {
         storstaRond = std::max(storstaRond, p.rond);
     st.valdrond = storstaRond + 1;
 
-    // 3. Whether the Monrad engine takes the round, and with which colour rule.
+    // Whether the Monrad engine takes the round, and with which colour rule.
     if (monradStorlek(n, st.valdrond)) {
         const char* vilksy = "0";
         if (st.systemc == 1) vilksy = store::vilkenSchweizer(st.turnnr) == 1 ? "2" : "1";
@@ -137,22 +128,22 @@ void lottning(LottState& st, const SchweizerKoppling& koppling) {
         store::writeText(store::fil::VILKSY, "0");
     }
 
-    // 4. The round being paired.
+    // The round being paired.
     store::writeOne(store::fil::VALDR, vrstruct{st.valdrond});
 
-    // 5. The player list for the engine (later Swiss-type rounds get the standings instead).
-    if (!(st.systemc == 1 && st.valdrond >= 2)) skrivLskicka(st.slistab);
+    // The player list for the engine (later Swiss-type rounds get the standings instead).
+    if (!(st.systemc == 1 && st.valdrond >= 2)) skickatillbaks(st.slistab);
 
-    // 6. No round past the planned ones, nor more rounds than the field can hold.
+    // No round past the planned ones, nor more rounds than the field can hold.
     if (st.valdrond > st.antalronder || n <= st.valdrond) {
         st.ejronditurn = 1;
     } else {
-        // 7, 8. Pair, then read the pairing list back.
-        if (!korMotor(st, koppling, poangval)) st.grans = kGransLast;
+        // Pair, then read the pairing list back.
+        if (!korMotor(st, koppling, poangval, partier)) st.grans = kGransLast;
         lasParlistan(st);
     }
 
-    // 10. Work lists emptied; the round as "VALDR" holds it.
+    // Work lists emptied; the round as "VALDR" holds it.
     st.partilista.clear();
     const auto valdr = store::readAll<vrstruct>(store::fil::VALDR);
     if (!valdr.empty()) st.valdrond = valdr.back().valdrond;

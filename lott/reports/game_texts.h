@@ -1,6 +1,7 @@
 // Texts and lookups shared by the report kinds: result texts, players by start number, the
 // place column of standings, a player's game of a round.
 #pragma once
+#include <algorithm>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -15,6 +16,16 @@ namespace reports {
 std::string resultText(int resultat);
 // A "Valfritt" game's result: white's score, " - ", black's score, up to 10 significant digits.
 std::string valfriResultText(const valfristruct& g);
+
+// The games of round `rond` (game-file or "Valfritt" records) by board, equal boards in file
+// order.
+template <class Game> std::vector<Game> gamesOfRound(const std::vector<Game>& games, int rond) {
+    std::vector<Game> out;
+    for (const auto& g : games)
+        if (g.rond == rond) out.push_back(g);
+    std::stable_sort(out.begin(), out.end(), [](const Game& a, const Game& b) { return a.bord < b.bord; });
+    return out;
+}
 
 // Players by start number.
 class PlayerIndex {

@@ -1,6 +1,5 @@
 #include "lott/reports/html_report.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <system_error>
 #include <unordered_map>
@@ -115,19 +114,11 @@ void resultatTable(const ReportInput& in, std::string& out) {
            "<td width='100' height='13'><strong>Resultat</strong></td></tr>\n";
     const PlayerIndex players(in.spelare);
     if (valfritt(in)) {
-        std::vector<valfristruct> games;
-        for (const auto& g : in.valfria)
-            if (g.rond == in.valdrond) games.push_back(g);
-        std::stable_sort(games.begin(), games.end(),
-                         [](const auto& a, const auto& b) { return a.bord < b.bord; });
+        const auto games = gamesOfRound(in.valfria, in.valdrond);
         for (const auto& g : games)
             resultRow(out, players, g.vit, g.svart, valfriResultText(g));
     } else {
-        std::vector<partistruct> games;
-        for (const auto& g : in.partier)
-            if (g.rond == in.valdrond) games.push_back(g);
-        std::stable_sort(games.begin(), games.end(),
-                         [](const auto& a, const auto& b) { return a.bord < b.bord; });
+        const auto games = gamesOfRound(in.partier, in.valdrond);
         for (const auto& g : games)
             resultRow(out, players, g.vit, g.svart, resultText(g.resultat));
     }

@@ -1,5 +1,4 @@
 // The participant list, the pairings of a round and the results of a round.
-#include <algorithm>
 
 #include "lott/reports/game_texts.h"
 #include "lott/reports/report_content.h"
@@ -103,22 +102,14 @@ ReportContent resultatContent(const ReportInput& in) {
     ReportContent c = boardList(in.tnamn + " resultat rond " + std::to_string(in.valdrond));
     const PlayerIndex players(in.spelare);
     if (valfritt(in)) {
-        std::vector<valfristruct> games;
-        for (const auto& g : in.valfria)
-            if (g.rond == in.valdrond) games.push_back(g);
-        std::stable_sort(games.begin(), games.end(),
-                         [](const auto& a, const auto& b) { return a.bord < b.bord; });
+        const auto games = gamesOfRound(in.valfria, in.valdrond);
         for (std::size_t i = 0; i < games.size(); ++i) {
             const auto& g = games[i];
             c.rows.push_back(boardRow(i, g.bord, players.find(g.vit), g.vit, players.find(g.svart), g.svart,
                                       true, valfriResultText(g)));
         }
     } else {
-        std::vector<partistruct> games;
-        for (const auto& g : in.partier)
-            if (g.rond == in.valdrond) games.push_back(g);
-        std::stable_sort(games.begin(), games.end(),
-                         [](const auto& a, const auto& b) { return a.bord < b.bord; });
+        const auto games = gamesOfRound(in.partier, in.valdrond);
         for (std::size_t i = 0; i < games.size(); ++i) {
             const auto& g = games[i];
             c.rows.push_back(boardRow(i, g.bord, players.find(g.vit), g.vit, players.find(g.svart), g.svart,

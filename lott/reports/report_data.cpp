@@ -1,18 +1,10 @@
 #include "lott/reports/report_data.h"
 
-#include "store/filenames.h"
 #include "store/files.h"
 #include "store/tournament.h"
 
 namespace reports {
 namespace {
-
-std::vector<valfristruct> valfriaOf(int turnnr) {
-    std::vector<valfristruct> out;
-    for (const auto& g : store::touchAndReadAll<valfristruct>(store::fil::VALFRI))
-        if (g.turnnr == turnnr) out.push_back(g);
-    return out;
-}
 
 // Reads a per-tournament file only when it exists, so that a report never leaves new files.
 template <class R> std::vector<R> readIfPresent(const std::string& path) {
@@ -28,7 +20,7 @@ bool resultatglob(int turnnr, int rond) {
 }
 
 bool resultatglob2(int turnnr, int rond) {
-    for (const auto& g : valfriaOf(turnnr))
+    for (const auto& g : store::readValfri(turnnr))
         if (g.rond == rond) return true;
     return false;
 }
@@ -49,7 +41,7 @@ ReportInput reportInput(const LottState& state, const std::string& kategori) {
     in.poangval = store::poangvalfunk(state.turnnr);
     if (kind == kResultat || kind == kSlutrapport) {
         if (valfritt(in))
-            in.valfria = valfriaOf(state.turnnr);
+            in.valfria = store::readValfri(state.turnnr);
         else
             in.partier = store::touchAndReadAll<partistruct>(store::tournamentFile(state.turnnr, 'R'));
     }

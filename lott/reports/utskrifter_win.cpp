@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "lott/kommando.h"
 #include "lott/reports/html_report.h"
 #include "lott/reports/number_format.h"
 #include "lott/reports/report_data.h"
@@ -70,7 +71,7 @@ UtskrifterWin::UtskrifterWin(ui::Window* parent, const std::string& caption, rep
     const int yRange = std::max(180, static_cast<int>(std::ceil(all.bottom * lineUnit / kScrollY)) + 2);
     setScroller(kScrollX, kScrollY, xRange, yRange);
 
-    if (input_.vilkpaint != reports::kEgenKategori) store::writeText(store::fil::STANGT, "0");
+    if (input_.vilkpaint != reports::kEgenKategori) kommando::stang();
 
     onCommand(CM_SKRIVUT, [this] { CmFilePrint(); });
     onCommand(CM_SIDINSTALLNINGAR, [this] { CmFilePageSetup(); });

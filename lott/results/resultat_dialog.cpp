@@ -2,9 +2,8 @@
 
 #include <cstdlib>
 
+#include "lott/kommando.h"
 #include "resources/lott/resultat.h"
-#include "store/filenames.h"
-#include "store/files.h"
 #include "store/text.h"
 #include "store/tournament.h"
 #include "ui/message_box.h"
@@ -101,7 +100,7 @@ void ResultatDialog::CmCancel() {
 }
 
 void ResultatDialog::onDestroy() {
-    store::writeText(store::fil::STANGT, "0");
+    kommando::stang();
     stopTimer(kTimer);
 }
 

@@ -103,8 +103,8 @@ double Resultatinmatning::skalad(double poang, const spelarstructd* spelaren, in
 
 void Resultatinmatning::sparaValfritt(int turnnr) const {
     int rond = 0;
-    for (const auto& v : store::touchAndReadAll<valfristruct>(store::fil::VALFRI))
-        if (v.turnnr == turnnr) rond = std::max(rond, v.rond);
+    for (const auto& v : store::readValfri(turnnr))
+        rond = std::max(rond, v.rond);
     std::vector<valfristruct> nya;
     for (const auto& p : bordlista_) {
         valfristruct v;

@@ -41,7 +41,6 @@ class Resultatinmatning {
     static Resultatinmatning franLskicka(bool valfritt);
 
     int antalBord() const { return static_cast<int>(bordlista_.size()); }
-    bool finnsBord(int bord) const { return bord >= 1 && bord <= antalBord(); }
     int frirondbord() const { return frirondbord_; }
     int frirondfarg() const { return frirondfarg_; }
     bool valfritt() const { return valfritt_; }
@@ -67,7 +66,6 @@ class Resultatinmatning {
     bool spara(int turnnr);
 
     const std::vector<partistructd>& bordlista() const { return bordlista_; }
-    const std::vector<spelarstructd>& parningslista() const { return parningslista_; }
 
   private:
     const spelarstructd* spelare(int bord, int farg) const;

@@ -1,6 +1,5 @@
 #include "lott/results/stallningfunk.h"
 
-#include "store/filenames.h"
 #include "store/files.h"
 #include "store/tournament.h"
 
@@ -12,10 +11,7 @@ Indata lasIndata(int turnnr, const std::vector<spelarstructtva>& spelare, int va
     in.poangval = store::poangvalfunk(turnnr, 1);
     in.progressiv = store::progressivKvalitet(turnnr);
     in.partier = store::touchAndReadAll<partistruct>(store::tournamentFile(turnnr, 'R'));
-    if (in.poangval == 4) {
-        for (auto& v : store::touchAndReadAll<valfristruct>(store::fil::VALFRI))
-            if (v.turnnr == turnnr) in.valfria.push_back(v);
-    }
+    if (in.poangval == 4) in.valfria = store::readValfri(turnnr);
     for (const auto& u : store::touchAndReadAll<spelarstructtva>(store::tournamentFile(turnnr, 'U')))
         in.utgadda.push_back(u.nr);
     in.valdrond = valdrond;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "lott/kommando.h"
 #include "lott/setup/registrering.h"
 #include "resources/lott/setup_dialogs.h"
 #include "store/filenames.h"
@@ -10,7 +11,6 @@
 
 namespace {
 constexpr int kVarDetAlla = 33;
-constexpr int kEfterRegistrering = 1002;
 constexpr const char* kFelRanking = "Fyll alla rankingtal korrekt!!";
 
 lottcstruct lasSkicka() {
@@ -29,7 +29,6 @@ MedRankingDialog::MedRankingDialog(ui::Window* parent, int turnkat)
 }
 
 void MedRankingDialog::lasbnamn(int forsta) {
-    skicka_ = lasSkicka();
     forsta_ = forsta;
     const auto rader = sidansRader(lista_, layout_, forsta_);
     for (int i = 0; i < layout_.raderPerSida; ++i) {
@@ -76,11 +75,11 @@ void MedRankingDialog::CmOk() {
     }
     lista_.clear();
     committed_ = true;
-    ui::Window::post(kEfterRegistrering);
+    ui::Window::post(MSG_TILLBEHOR);
     close();
 }
 
 void MedRankingDialog::onDestroy() {
-    if (!committed_) store::writeText(store::fil::STANGT, "0");
+    if (!committed_) kommando::stang();
     lista_.clear();
 }

@@ -1,9 +1,8 @@
 #include "lott/setup/ny_turnering_dialog.h"
 
+#include "lott/kommando.h"
 #include "lott/setup/ny_turnering.h"
 #include "resources/lott/setup_dialogs.h"
-#include "store/filenames.h"
-#include "store/files.h"
 #include "ui/message_box.h"
 
 namespace {
@@ -26,7 +25,6 @@ enum : int {
 };
 constexpr int kMeddelandeTillval = 16;
 constexpr int kHjalpText = 37;
-constexpr int kStartaInskrivning = 1001;
 } // namespace
 
 NyTurneringDialog::NyTurneringDialog(ui::Window* parent, LottState& state)
@@ -73,7 +71,7 @@ void NyTurneringDialog::CmOk() {
     state_.garej = utfall.garej ? 1 : 0;
     if (utfall.garej) {
         // The main window explains (message 26); the dialog stays open for another try.
-        ui::Window::post(kStartaInskrivning);
+        ui::Window::post(MSG_REGISTRERING);
         return;
     }
     state_.tnamn = utfall.tnamn;
@@ -82,7 +80,7 @@ void NyTurneringDialog::CmOk() {
     ui::Window* huvud = parent();
     close();
     if (utfall.meddelande16) ui::TEnkel(huvud, kMeddelandeTillval).Execute();
-    ui::Window::post(kStartaInskrivning);
+    ui::Window::post(MSG_REGISTRERING);
 }
 
 void NyTurneringDialog::hjalp() {
@@ -90,5 +88,5 @@ void NyTurneringDialog::hjalp() {
 }
 
 void NyTurneringDialog::onDestroy() {
-    if (!committed_) store::writeText(store::fil::STANGT, "0");
+    if (!committed_) kommando::stang();
 }

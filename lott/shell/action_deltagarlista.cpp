@@ -3,9 +3,5 @@
 #include "lott/shell/plug_ins.h"
 
 void visaDeltagarlista(FDemoWin& w) {
-    w.state().sidposter = 40;
-    if (auto oppna = plugIns().rapport)
-        oppna(w, "Utskrift av Deltagare");
-    else
-        FDemoWin::stangKommando();
+    oppnaRapport(w);
 }

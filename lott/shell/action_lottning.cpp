@@ -22,13 +22,9 @@ bool lottaNastaRond(FDemoWin& w) {
 
 void visaRondlista(FDemoWin& w) {
     const bool lottad = lottaNastaRond(w);
-    w.state().sidposter = 90;
     if (!lottad) return;
     w.state().medstartnummer = ui::TEnkel(&w, 2357).Execute() == 1 ? 1 : 0;
-    if (auto oppna = plugIns().rapport)
-        oppna(w, "Utskrift av Lottning");
-    else
-        FDemoWin::stangKommando();
+    oppnaRapport(w);
 }
 
 void lottaForResultat(FDemoWin& w) {

@@ -10,10 +10,6 @@ void oppnaResultat(FDemoWin& w) {
 
 void visaStallning(FDemoWin& w) {
     LottState& s = w.state();
-    s.sidposter = 50;
     s.globvanta = stallningfunk(s);
-    if (auto oppna = plugIns().rapport)
-        oppna(w, "Utskrift av Ställningen");
-    else
-        FDemoWin::stangKommando();
+    oppnaRapport(w);
 }

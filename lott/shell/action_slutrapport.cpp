@@ -6,10 +6,6 @@
 // The final report: the standings of the chosen tournament with the cross table of its rounds.
 void visaSlutrapport(FDemoWin& w) {
     LottState& s = w.state();
-    s.sidposter = 50;
     s.globvanta = stallningfunk(s);
-    if (auto oppna = plugIns().rapport)
-        oppna(w, "Utskrift av Slutrapport");
-    else
-        FDemoWin::stangKommando();
+    oppnaRapport(w);
 }

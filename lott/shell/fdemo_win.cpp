@@ -14,8 +14,6 @@
 using namespace lottres;
 
 FDemoWin::FDemoWin() : ui::MainWindow("Turneringsverktyg", commandsMenu()) {
-    skarmbredd_ = ui::screenWidth();
-    skarmhojd_ = ui::screenHeight();
     state_.vilkpaint = 0;
     // A program that ended while a dialog was open starts free again.
     stangKommando();
@@ -70,7 +68,7 @@ bool FDemoWin::oppnaKommando() {
 }
 
 void FDemoWin::stangKommando() {
-    store::writeText(store::fil::STANGT, "0");
+    kommando::stang();
 }
 
 // Runs a plug-in step, or ends the command when its part is not built yet.
@@ -172,27 +170,12 @@ void FDemoWin::EvDialogClosedb() {
 }
 
 void FDemoWin::EvDialogClosedc() {
-    switch (state_.vilkpaint) {
-    case 1:
-    case 2:
-    case 3:
-    case 4:
-    case 5:
-    case 6:
-    case 9:
-    case 12:
-        state_.maxposter = static_cast<int>(state_.slistab.size());
-        break;
-    default:
-        break;
-    }
     auto& table = plugIns().efterVal;
     auto it = table.find(state_.vilkpaint);
     steg(it == table.end() ? nullptr : it->second, *this);
 }
 
 void FDemoWin::EvDialogClosedd() {
-    for (int lista : {2, 3, 5, 6, 7, 10})
-        state_.rensalistab(lista);
+    rensaInfor(state_);
     steg(plugIns().modifiera, *this);
 }

@@ -3,14 +3,9 @@
 #pragma once
 #include <string>
 
+#include "lott/kommando.h"
 #include "lott/state.h"
 #include "ui/main_window.h"
-
-// Private messages posted to the main window.
-inline constexpr int MSG_REGISTRERING = 1001; // EvDialogClosed: start player registration
-inline constexpr int MSG_TILLBEHOR = 1002;    // EvDialogClosedb: shuffle question, next option dialog
-inline constexpr int MSG_UTFOR = 1003;        // EvDialogClosedc: carry out the action of vilkpaint
-inline constexpr int MSG_LADDADE = 1004;      // EvDialogClosedd: modify the players just loaded
 
 class FDemoWin : public ui::MainWindow {
   public:
@@ -18,8 +13,6 @@ class FDemoWin : public ui::MainWindow {
     ~FDemoWin() override;
 
     LottState& state() { return state_; }
-    int skarmbredd() const { return skarmbredd_; } // full-screen width, read once at start
-    int skarmhojd() const { return skarmhojd_; }   // full-screen height, read once at start
 
     // Command admission: with a command open ("STANGT" holds "1") shows message 36 and returns
     // false; otherwise marks a command open and returns true.
@@ -50,6 +43,4 @@ class FDemoWin : public ui::MainWindow {
 
   private:
     LottState state_;
-    int skarmbredd_ = 0;
-    int skarmhojd_ = 0;
 };

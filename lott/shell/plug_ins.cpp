@@ -1,6 +1,7 @@
 #include "lott/shell/plug_ins.h"
 
 #include "lott/pairing/slumpa.h"
+#include "lott/reports/report_content.h"
 #include "lott/reports/utskrifter_win.h"
 #include "lott/setup/med_ranking_dialog.h"
 #include "lott/setup/ny_turnering_dialog.h"
@@ -30,4 +31,11 @@ const PlugIns& plugIns() {
         return q;
     }();
     return p;
+}
+
+void oppnaRapport(FDemoWin& w) {
+    if (auto oppna = plugIns().rapport)
+        oppna(w, reports::reportCaption(w.state().vilkpaint));
+    else
+        FDemoWin::stangKommando();
 }

@@ -27,3 +27,7 @@ struct PlugIns {
 };
 
 const PlugIns& plugIns();
+
+// Opens the report window on the report of the command in progress (state().vilkpaint), with
+// that report's caption, or ends the command when the report part is not built.
+void oppnaRapport(FDemoWin& w);

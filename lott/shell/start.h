@@ -1,5 +1,5 @@
-// Starting lott inside an application that is already set up: its main window main.cpp and
-// uiscript both call this before running the event loop.
+// Starting lott inside an application that is already set up: uiscript calls this before running
+// the event loop, and lott's own main reaches the same set-up through FDemoApp.
 #pragma once
 
 // Creates lott's main window ("Turneringsverktyg") in the current directory and shows it.

@@ -5,16 +5,12 @@
 #include <fstream>
 
 #include "store/records.h"
+#include "tests/support/bytes.h"
 #include "tests/support/temp_dir.h"
 
 using namespace store;
 
-namespace {
-std::vector<std::uint8_t> fileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-} // namespace
+using testbytes::fileBytes;
 
 TEST(Files, TouchCreatesAnEmptyFileAndKeepsAnExistingOne) {
     TempDir dir;

@@ -99,3 +99,16 @@ TEST(Lookup, LastRoundPlayedReadsTheRightGames) {
     append(fil::VALFRI, std::vector<valfristruct>{{2, 1, 2, 1, 2, 1, 0}, {3, 1, 2, 1, 5, 1, 0}});
     EXPECT_EQ(lastRoundPlayed(2), 2);
 }
+
+TEST(Lookup, ValfriRecordsAreTheTournamentsOwnInFileOrder) {
+    TempDir dir;
+    EXPECT_TRUE(readValfri(2).empty());
+    EXPECT_TRUE(exists(fil::VALFRI)); // touched first
+    append(fil::VALFRI, std::vector<valfristruct>{
+                            {2, 1, 2, 1, 2, 1, 0}, {3, 1, 2, 1, 5, 1, 0}, {2, 3, 4, 2, 1, 0.5, 0.5}});
+    const auto egna = readValfri(2);
+    ASSERT_EQ(egna.size(), 2u);
+    EXPECT_EQ(egna[0].rond, 2);
+    EXPECT_EQ(egna[1].rond, 1);
+    EXPECT_EQ(egna[1].bord, 2);
+}

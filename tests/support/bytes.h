@@ -2,6 +2,8 @@
 #pragma once
 #include <bit>
 #include <cstdint>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -21,6 +23,12 @@ inline void le64(std::vector<std::uint8_t>& v, double d) {
 inline void field(std::vector<std::uint8_t>& v, const std::string& raw, std::size_t width) {
     for (std::size_t i = 0; i < width; ++i)
         v.push_back(i < raw.size() ? static_cast<std::uint8_t>(raw[i]) : 0);
+}
+
+// Every byte of a file as it lies on disk; empty when it cannot be read.
+inline std::vector<std::uint8_t> fileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 } // namespace testbytes

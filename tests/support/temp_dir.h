@@ -1,10 +1,12 @@
 // A fresh temporary working directory for the duration of a test: the store works relative to
 // the current directory, so tests that touch files run inside one of these.
 #pragma once
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 class TempDir {
@@ -27,4 +29,15 @@ class TempDir {
   private:
     std::filesystem::path old_;
     std::filesystem::path path_;
+};
+
+// A test fixture whose every test runs in its own TempDir, the way lott works in its tournament
+// directory.
+class ArbetsmappTest : public ::testing::Test {
+  protected:
+    void SetUp() override { mapp_.emplace(); }
+    void TearDown() override { mapp_.reset(); }
+
+  private:
+    std::optional<TempDir> mapp_;
 };

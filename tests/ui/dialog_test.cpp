@@ -1,7 +1,7 @@
 // Dialogs built from resources: controls by id, lists, handlers, commit and cancel, closing.
 #include <QDir>
-#include <QTemporaryDir>
 
+#include "tests/support/temp_dir.h"
 #include "tests/ui/ui_fixture.h"
 #include "ui/window.h"
 
@@ -233,15 +233,14 @@ TEST_F(DialogTest, DumpListsControlsInResourceOrder) {
 }
 
 TEST_F(DialogTest, DirectoryListChangesTheCurrentDirectory) {
-    const QString before = QDir::currentPath();
-    QTemporaryDir tmp;
-    ASSERT_TRUE(QDir(tmp.path()).mkpath("b/inre"));
-    ASSERT_TRUE(QDir(tmp.path()).mkpath("a"));
-    QDir::setCurrent(tmp.path());
+    const TempDir tmp;
+    const QString dir = QString::fromStdString(tmp.path().string());
+    ASSERT_TRUE(QDir(dir).mkpath("b/inre"));
+    ASSERT_TRUE(QDir(dir).mkpath("a"));
     static const ui::DialogResource r{901, "Katalog", 1, {{201, Kind::DirList, "", 0, 0}}};
     auto* d = new ui::Dialog(&uitest::mainWindow(), r);
     d->show();
-    d->setDirectory(201, tmp.path().toStdString());
+    d->setDirectory(201, tmp.path().string());
     EXPECT_EQ(d->count(201), 3);
     EXPECT_EQ(d->rowText(201, 0), "..");
     EXPECT_EQ(d->rowText(201, 1), "a");
@@ -249,10 +248,9 @@ TEST_F(DialogTest, DirectoryListChangesTheCurrentDirectory) {
     d->onSelectionChange(201, [&] { ++chosen; });
     EXPECT_EQ(ui::automation::chooseDirectory("b"), "");
     EXPECT_EQ(chosen, 1);
-    EXPECT_EQ(QDir(QDir::currentPath()).canonicalPath(), QDir(tmp.path() + "/b").canonicalPath());
+    EXPECT_EQ(QDir(QDir::currentPath()).canonicalPath(), QDir(dir + "/b").canonicalPath());
     EXPECT_EQ(d->rowText(201, 1), "inre");
     EXPECT_NE(ui::automation::chooseDirectory("saknas"), "");
-    QDir::setCurrent(before);
 }
 
 } // namespace

@@ -1,7 +1,8 @@
 // Report windows: one paint routine for screen, dump and printed pages.
+#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
+#include "tests/support/temp_dir.h"
 #include "tests/ui/ui_fixture.h"
 #include "ui/report_window.h"
 
@@ -52,9 +53,8 @@ TEST_F(ReportWindowTest, DumpJoinsTextsOfARowLeftToRight) {
 }
 
 TEST_F(ReportWindowTest, PrintingUnderAutomationWritesOnePdfPerPage) {
-    QTemporaryDir tmp;
-    const QString before = QDir::currentPath();
-    QDir::setCurrent(tmp.path());
+    const TempDir tmp;
+    const QString dir = QString::fromStdString(tmp.path().string());
     auto* w = new Lista();
     w->show();
     EXPECT_EQ(ui::automation::menu({20, "", false}), "");
@@ -62,12 +62,11 @@ TEST_F(ReportWindowTest, PrintingUnderAutomationWritesOnePdfPerPage) {
     const auto n = w->painted.size();
     EXPECT_EQ(w->painted[n - 2], (std::pair<bool, int>{true, 1}));
     EXPECT_EQ(w->painted[n - 1], (std::pair<bool, int>{true, 2}));
-    QStringList pdfs = QDir(tmp.path()).entryList({"print-*.pdf"}, QDir::Files, QDir::Name);
+    QStringList pdfs = QDir(dir).entryList({"print-*.pdf"}, QDir::Files, QDir::Name);
     ASSERT_EQ(pdfs.size(), 2);
-    QFile first(tmp.path() + "/" + pdfs[0]);
+    QFile first(dir + "/" + pdfs[0]);
     ASSERT_TRUE(first.open(QIODevice::ReadOnly));
     EXPECT_TRUE(first.read(5) == "%PDF-");
-    QDir::setCurrent(before);
 }
 
 } // namespace

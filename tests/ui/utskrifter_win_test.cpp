@@ -2,9 +2,9 @@
 // page by page until the window closes itself, and the files it leaves when it closes.
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include "lott/reports/utskrifter_win.h"
+#include "tests/support/temp_dir.h"
 #include "tests/ui/ui_fixture.h"
 
 namespace {
@@ -16,21 +16,23 @@ class UtskrifterWinTest : public uitest::UiTest {
   protected:
     void SetUp() override {
         UiTest::SetUp();
-        before_ = QDir::currentPath();
-        QDir::setCurrent(tmp_.path());
+        dir_.emplace();
     }
     void TearDown() override {
         UiTest::TearDown();
-        QDir::setCurrent(before_);
+        dir_.reset();
     }
     static std::vector<std::string> dump() {
         std::vector<std::string> lines;
         EXPECT_EQ(ui::automation::dump(lines), "");
         return lines;
     }
-    int pdfCount() const { return QDir(tmp_.path()).entryList({"print-*.pdf"}, QDir::Files).size(); }
-    QTemporaryDir tmp_;
-    QString before_;
+    int pdfCount() const {
+        return QDir(QString::fromStdString(dir_->path().string()))
+            .entryList({"print-*.pdf"}, QDir::Files)
+            .size();
+    }
+    std::optional<TempDir> dir_;
 };
 
 ReportInput participants(int n) {

@@ -5,8 +5,8 @@
 #include "lott/pairing/monrad.h"
 #include "store/filenames.h"
 #include "store/files.h"
-#include "tests/lott/pairing/arbetskatalog.h"
 #include "tests/lott/pairing/parning_hjalp.h"
+#include "tests/support/temp_dir.h"
 
 namespace parning {
 namespace {
@@ -56,7 +56,7 @@ class Lottning : public ::testing::Test {
     }
     static std::vector<std::uint8_t> bytes(const Parlista& lista) { return store::encodeAll(lista); }
 
-    test::Arbetskatalog katalog_;
+    TempDir katalog_;
 };
 
 TEST_F(Lottning, FirstMonradRoundWritesTheWorkFilesAndTheListByteExact) {

@@ -2,13 +2,13 @@
 #include "lott/reports/report_data.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 
 #include "store/filenames.h"
 #include "store/files.h"
 #include "tests/lott/reports/report_fixtures.h"
+#include "tests/support/temp_dir.h"
 
 using namespace reports;
 using namespace reports::testing;
@@ -16,21 +16,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class ReportData : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("report_data_" + std::to_string(::getpid()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        old_ = fs::current_path();
-        fs::current_path(dir_);
-    }
-    void TearDown() override {
-        fs::current_path(old_);
-        fs::remove_all(dir_);
-    }
-    fs::path dir_, old_;
-};
+class ReportData : public ArbetsmappTest {};
 
 TEST_F(ReportData, RoundHasGamesInTheGameFileOrInValfri) {
     store::writeAll("2.R",

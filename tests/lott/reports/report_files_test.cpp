@@ -4,10 +4,10 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <unistd.h>
 
 #include "lott/reports/html_report.h"
 #include "tests/lott/reports/report_fixtures.h"
+#include "tests/support/temp_dir.h"
 
 using namespace reports;
 using namespace reports::testing;
@@ -20,21 +20,7 @@ std::string bytesOf(const fs::path& p) {
     return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
 }
 
-class ReportFiles : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("report_files_" + std::to_string(::getpid()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        old_ = fs::current_path();
-        fs::current_path(dir_);
-    }
-    void TearDown() override {
-        fs::current_path(old_);
-        fs::remove_all(dir_);
-    }
-    fs::path dir_, old_;
-};
+class ReportFiles : public ArbetsmappTest {};
 
 const std::string data = TEST_DATA_DIR "/reports/";
 

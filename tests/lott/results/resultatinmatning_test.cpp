@@ -4,7 +4,7 @@
 
 #include "store/filenames.h"
 #include "store/files.h"
-#include "tempdir.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "stallning_fixture.h"
 #include "store/filenames.h"
 #include "store/files.h"
-#include "tempdir.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 

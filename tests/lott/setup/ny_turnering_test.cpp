@@ -3,11 +3,11 @@
 #include "store/filenames.h"
 #include "store/files.h"
 #include "store/records.h"
-#include "tests/lott/setup/arbetskatalog.h"
+#include "tests/lott/setup/bild.h"
 
 namespace {
 
-class NyTurnering : public Arbetskatalog {};
+class NyTurnering : public ArbetsmappTest {};
 
 TEST_F(NyTurnering, UntouchedDialogCreatesPlainMonradTournament) {
     store::touch(store::fil::TURN);
@@ -24,7 +24,7 @@ TEST_F(NyTurnering, UntouchedDialogCreatesPlainMonradTournament) {
     EXPECT_FILE_BYTES("POANGSYS", Bild().i32(1).i32(1));
     EXPECT_FILE_BYTES("POANGSY", Bild().text("0", 1));
     EXPECT_FALSE(store::exists("VILKV"));
-    EXPECT_TRUE(filBytes("TURN").empty()) << "the tournament enters TURN only at registration";
+    EXPECT_TRUE(testbytes::fileBytes("TURN").empty()) << "the tournament enters TURN only at registration";
 }
 
 TEST_F(NyTurnering, EveryChoiceReachesItsRecord) {

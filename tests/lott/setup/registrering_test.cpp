@@ -2,11 +2,11 @@
 
 #include "store/filenames.h"
 #include "store/files.h"
-#include "tests/lott/setup/arbetskatalog.h"
+#include "tests/lott/setup/bild.h"
 
 namespace {
 
-class Registrering : public Arbetskatalog {};
+class Registrering : public ArbetsmappTest {};
 
 lottcstruct skicka(int turnkat, int system, const std::string& namn = "Klubbmästerskap", int ronder = 7) {
     return lottcstruct{turnkat, namn, ronder, system};
@@ -99,7 +99,7 @@ TEST_F(Registrering, FourInvalidRankingsRefuseSwissThreeDoNot) {
     lista[3].ranking = 0;
     const auto u = registreraSpelare(lista, skicka(2, 1), false);
     EXPECT_TRUE(u.avvisad);
-    EXPECT_TRUE(filBytes("TURN").empty());
+    EXPECT_TRUE(testbytes::fileBytes("TURN").empty());
     EXPECT_FALSE(store::exists("1.T"));
     EXPECT_FALSE(store::exists("SLUMPT"));
     // The same entries in a Monrad tournament are stored without complaint.
@@ -132,7 +132,7 @@ TEST_F(Registrering, NoNamesStillEntersTheTournament) {
     store::touch(store::fil::TURN);
     registreraSpelare(namnlista({{1, ""}, {2, ""}}), skicka(0, 0, "Tom"), false);
     EXPECT_TRUE(store::exists("1.T"));
-    EXPECT_TRUE(filBytes("1.T").empty());
+    EXPECT_TRUE(testbytes::fileBytes("1.T").empty());
     EXPECT_FILE_BYTES("TURN", Bild().i32(1).text("Tom", 40).i32(7).i32(0));
 }
 

@@ -2,7 +2,7 @@
 
 #include "store/filenames.h"
 #include "store/files.h"
-#include "tests/lott/setup/arbetskatalog.h"
+#include "tests/lott/setup/bild.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ spelarstructtva spelare(int nr, const std::string& namn, const std::string& klub
     return spelarstructtva{nr, namn, klubb, ranking, elo, egen};
 }
 
-class Slumpa : public Arbetskatalog {};
+class Slumpa : public ArbetsmappTest {};
 
 TEST_F(Slumpa, RewritesTheStartListOfTheTournamentInTillb) {
     // Tournament 1, five players and the bye registered last.

@@ -1,42 +1,17 @@
-// Test helpers for the set-up steps: a fresh working directory per test, and record images
-// written out by hand so that the files the steps leave can be compared byte for byte.
+// Test helpers for the set-up steps: record images written out by hand so that the files the
+// steps leave can be compared byte for byte, in the shared working-directory fixture.
 #pragma once
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdint>
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
+#include "tests/support/bytes.h"
+#include "tests/support/temp_dir.h"
+
 using Bytes = std::vector<std::uint8_t>;
-
-// Runs each test in an empty temporary directory, the way lott works in its tournament directory.
-class Arbetskatalog : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        hem_ = std::filesystem::current_path();
-        char mall[] = "/tmp/lott-setup-XXXXXX";
-        ASSERT_NE(::mkdtemp(mall), nullptr);
-        katalog_ = mall;
-        std::filesystem::current_path(katalog_);
-    }
-    void TearDown() override {
-        std::filesystem::current_path(hem_);
-        std::filesystem::remove_all(katalog_);
-    }
-
-  private:
-    std::filesystem::path hem_, katalog_;
-};
-
-inline Bytes filBytes(const std::string& namn) {
-    std::ifstream in(namn, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 inline void skrivFil(const std::string& namn, const Bytes& b) {
     std::ofstream ut(namn, std::ios::binary);
@@ -47,15 +22,12 @@ inline void skrivFil(const std::string& namn, const Bytes& b) {
 class Bild {
   public:
     Bild& i32(std::int32_t v) {
-        const auto u = static_cast<std::uint32_t>(v);
-        for (int k = 0; k < 4; ++k)
-            b_.push_back(static_cast<std::uint8_t>(u >> (8 * k)));
+        testbytes::le32(b_, v);
         return *this;
     }
     // Raw Windows-1252 bytes, zero-padded to the field width.
     Bild& text(const std::string& cp1252, std::size_t bredd) {
-        for (std::size_t k = 0; k < bredd; ++k)
-            b_.push_back(k < cp1252.size() ? static_cast<std::uint8_t>(cp1252[k]) : 0);
+        testbytes::field(b_, cp1252, bredd);
         return *this;
     }
     Bild& plus(const Bild& annan) {
@@ -85,7 +57,7 @@ inline std::string forstaSkillnad(const Bytes& a, const Bytes& b) {
 
 #define EXPECT_FILE_BYTES(namn, bild)                                                                        \
     do {                                                                                                     \
-        const Bytes faktisk_ = filBytes(namn);                                                               \
+        const Bytes faktisk_ = testbytes::fileBytes(namn);                                                   \
         const Bytes vantad_ = (bild).bytes();                                                                \
         EXPECT_TRUE(faktisk_ == vantad_) << (namn) << ": " << forstaSkillnad(faktisk_, vantad_);             \
     } while (0)
