@@ -46,16 +46,6 @@ class PaintArea : public QWidget {
     ReportWindow* owner_;
 };
 
-struct ReportParts {
-    QScrollArea* scroll = nullptr;
-    PaintArea* area = nullptr;
-};
-
-std::map<const ReportWindow*, ReportParts>& parts() {
-    static std::map<const ReportWindow*, ReportParts> p;
-    return p;
-}
-
 // Paints `pages` pages of `w` on `printer`, each scaled so that the window fits the page.
 void printPages(ReportWindow& w, QPrinter& printer, int firstPage, int pages, double units_w,
                 double units_h) {
@@ -76,6 +66,11 @@ void printPages(ReportWindow& w, QPrinter& printer, int firstPage, int pages, do
 } // namespace
 } // namespace detail
 
+struct ReportWindow::Parts {
+    QScrollArea* scroll = nullptr;
+    detail::PaintArea* area = nullptr;
+};
+
 ReportWindow::ReportWindow(Window* parent, const std::string& caption, const MenuResource& menu)
     : Window(parent) {
     auto* frame = new QMainWindow();
@@ -85,7 +80,8 @@ ReportWindow::ReportWindow(Window* parent, const std::string& caption, const Men
     impl().menu->build(frame->menuBar());
     frame->statusBar(); // menu hints show here
 
-    auto& p = detail::parts()[this];
+    parts_ = std::make_unique<Parts>();
+    auto& p = *parts_;
     p.scroll = new QScrollArea();
     p.area = new detail::PaintArea(this);
     p.scroll->setWidget(p.area);
@@ -96,7 +92,7 @@ ReportWindow::ReportWindow(Window* parent, const std::string& caption, const Men
 
     detail::installFrameClose(impl());
     impl().dumpBody = [this](std::vector<std::string>& lines) {
-        auto& q = detail::parts()[this];
+        auto& q = *parts_;
         detail::RecordingCanvas canvas(q.area->unitsWide, q.area->unitsHigh);
         paint(canvas);
         for (auto& row : canvas.rows())
@@ -107,18 +103,17 @@ ReportWindow::ReportWindow(Window* parent, const std::string& caption, const Men
 ReportWindow::~ReportWindow() {
     delete impl().menu;
     impl().menu = nullptr;
-    detail::parts().erase(this);
 }
 
 void ReportWindow::place(int x, int y, int width, int height) {
-    auto& p = detail::parts()[this];
+    auto& p = *parts_;
     p.area->unitsWide = width;
     p.area->unitsHigh = height;
     impl().widget->setGeometry(x, y, width, height);
 }
 
 void ReportWindow::setScroller(int xUnit, int yUnit, int xRange, int yRange) {
-    auto& p = detail::parts()[this];
+    auto& p = *parts_;
     p.scroll->setWidgetResizable(false);
     p.area->resize(std::max(1, xUnit * xRange), std::max(1, yUnit * yRange));
     p.scroll->horizontalScrollBar()->setSingleStep(xUnit);
@@ -130,11 +125,11 @@ void ReportWindow::onCommand(int id, std::function<void()> handler) {
 }
 
 void ReportWindow::repaint() {
-    detail::parts()[this].area->update();
+    parts_->area->update();
 }
 
 bool ReportWindow::print(int pages) {
-    auto& p = detail::parts()[this];
+    auto& p = *parts_;
     const double w = p.area->unitsWide, h = p.area->unitsHigh;
     if (automation::enabled()) {
         for (int page = 1; page <= pages; ++page) {

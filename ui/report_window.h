@@ -2,6 +2,7 @@
 // The same paint() draws the screen, each printed page and PDF output.
 #pragma once
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "ui/canvas.h"
@@ -30,6 +31,10 @@ class ReportWindow : public Window {
 
     // Draws the report; canvas.printing() and canvas.page() tell screen from printer.
     virtual void paint(Canvas& canvas) = 0;
+
+  private:
+    struct Parts;
+    std::unique_ptr<Parts> parts_;
 };
 
 } // namespace ui

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QObject>
+#include <QWindow>
 
 #include "ui/automation.h"
 #include "ui/detail/runtime.h"
@@ -58,6 +59,15 @@ void installFrameClose(WindowImpl& impl) {
 
 void WindowImpl::showWidget(bool maximized) {
     if (closed) return;
+    // Every other window stays above the main window, without the toolkit owning it.
+    const MainWindow* main = MainWindow::instance();
+    if (main && main != self && main->impl().widget) {
+        QWidget* frame = main->impl().widget;
+        frame->winId();
+        widget->winId();
+        if (widget->windowHandle() && frame->windowHandle())
+            widget->windowHandle()->setTransientParent(frame->windowHandle());
+    }
     if (maximized)
         widget->showMaximized();
     else

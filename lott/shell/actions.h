@@ -15,3 +15,5 @@ void oppnaResultat(FDemoWin& w);
 void visaStallning(FDemoWin& w);
 // Code 5: the results of the chosen round, or message 21 when it has no games.
 void visaTidigareResultat(FDemoWin& w);
+// Code 12: the final report with its cross table.
+void visaSlutrapport(FDemoWin& w);

@@ -1,6 +1,7 @@
 // Posted messages, timers, menus and message boxes.
 #include "tests/ui/ui_fixture.h"
 #include "ui/detail/runtime.h"
+#include "ui/detail/window_impl.h"
 #include "ui/message_box.h"
 #include "ui/window.h"
 
@@ -42,7 +43,7 @@ TEST_F(MessagesTest, AMessageBoxHoldsPostedMessagesUntilItCloses) {
     int handled = 0;
     uitest::mainWindow().onMessage(1005, [&] { ++handled; });
     {
-        ui::detail::HoldQueue box;  // what a message box on a real display keeps while it waits
+        ui::detail::HoldQueue box; // what a message box on a real display keeps while it waits
         ui::Window::post(1005);
         ui::automation::settle();
         EXPECT_EQ(handled, 0);
@@ -82,6 +83,12 @@ TEST_F(MessagesTest, MessageBoxesTakeQueuedAnswers) {
     EXPECT_EQ(ui::TEnkel(nullptr, 36).Execute(), 1);
     EXPECT_EQ(ui::TEnkel(nullptr, 35).Execute(), 2); // unknown number: shown as nothing, counts as closed
     EXPECT_EQ(recorder().events, (std::vector<std::string>{"message 34", "message 34", "message 36"}));
+}
+
+TEST_F(MessagesTest, MainWindowIsShownMaximisedAndActiveWhenAlone) {
+    EXPECT_TRUE(uitest::mainWindow().impl().widget->isMaximized());
+    EXPECT_TRUE(uitest::mainWindow().isOpen());
+    EXPECT_EQ(ui::MainWindow::instance(), &uitest::mainWindow());
 }
 
 TEST_F(MessagesTest, MainWindowDumpShowsItsMenu) {

@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "tests/ui/ui_fixture.h"
 #include "ui/automation_script.h"
 
@@ -73,13 +75,19 @@ TEST(UiscriptParse, MalformedLinesNameTheirLine) {
 // Runs the built uiscript on `script` in a fresh directory.
 struct Outcome {
     int status = -1;
-    QString out, err;
+    std::string out, err;
 };
 
-Outcome runUiscript(const QString& script) {
+// `files` maps file names to contents, written into the directory first.
+Outcome runUiscript(const QString& script, const std::map<QString, QByteArray>& files = {}) {
     const QString exe = QCoreApplication::applicationDirPath() + "/../uiscript";
     EXPECT_TRUE(QFile::exists(exe)) << exe.toStdString();
     QTemporaryDir dir;
+    for (const auto& [name, bytes] : files) {
+        QFile g(dir.path() + "/" + name);
+        EXPECT_TRUE(g.open(QIODevice::WriteOnly));
+        g.write(bytes);
+    }
     QFile f(dir.path() + "/t.ui");
     EXPECT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(script.toUtf8());
@@ -88,8 +96,7 @@ Outcome runUiscript(const QString& script) {
     p.setWorkingDirectory(dir.path());
     p.start(exe, {"t.ui"});
     p.waitForFinished(30000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+    return {p.exitCode(), p.readAllStandardOutput().toStdString(), p.readAllStandardError().toStdString()};
 }
 
 TEST(UiscriptRun, AStepThatCannotBeCarriedOutEndsWithStatusOne) {
@@ -110,9 +117,22 @@ TEST(UiscriptRun, AStepThatCannotBeCarriedOutEndsWithStatusOne) {
 
     r = runUiscript("program lott\nanswer 2\nmenu 1673\ndump\n");
     EXPECT_EQ(r.status, 0);
-    EXPECT_TRUE(r.out.startsWith(
+    EXPECT_TRUE(QString::fromStdString(r.out).startsWith(
         "window \"Turneringsverktyg\"\nmessage 46\ndump \"Turneringsverktyg\"\nmenu \"&Turnering\"\n"));
     EXPECT_EQ(r.err, "");
+}
+
+TEST(UiscriptRun, AFileThatCannotBeOpenedEndsTheProgramAsTheStoreDefines) {
+    uitest::mainWindow();
+    // "TURN" names tournament 1, whose player file is missing.
+    QByteArray turn(52, '\0');
+    turn[0] = 1;
+    turn.replace(4, 4, "Vår ");
+    Outcome r = runUiscript("program lott\nmenu 499\npress 1\ndump\n", {{"TURN", turn}});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "Cannot open output file.\n");
+    // The player file is read before the dialog closes: the program ends with it open.
+    EXPECT_EQ(r.out, "window \"Turneringsverktyg\"\nwindow \"Välj turnering\"\n");
 }
 
 } // namespace

@@ -63,7 +63,9 @@ bool pending() {
     return !rt().queue.empty();
 }
 
-HoldQueue::HoldQueue() { ++rt().held; }
+HoldQueue::HoldQueue() {
+    ++rt().held;
+}
 
 HoldQueue::~HoldQueue() {
     if (--rt().held == 0 && !rt().queue.empty()) schedule();

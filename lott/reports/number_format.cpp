@@ -1,0 +1,38 @@
+#include "lott/reports/number_format.h"
+
+#include <cstdio>
+
+namespace reports {
+
+std::string gcvtText(double value, int digits) {
+    if (value == 0) value = 0; // never "-0"
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*g", digits, value);
+    return buf;
+}
+
+std::string pointsText(double poang) {
+    return gcvtText(poang, poang < 10.5 ? 2 : 3);
+}
+
+std::string ratingChangeText(double rankingandring) {
+    if (rankingandring == 0 || rankingandring <= -500 || rankingandring >= 500) return "0";
+    std::string text = gcvtText(rankingandring, 3);
+    return text.size() > 5 ? "0" : text;
+}
+
+std::string docht(const std::tm& when) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%d.%02d.%02d     %02d.%02d.%02d", when.tm_year + 1900, when.tm_mon + 1,
+                  when.tm_mday, when.tm_hour, when.tm_min, when.tm_sec);
+    return buf;
+}
+
+std::string dochtNow() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return docht(local);
+}
+
+} // namespace reports

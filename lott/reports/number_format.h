@@ -1,0 +1,27 @@
+// Number and date texts of the reports.
+#pragma once
+#include <ctime>
+#include <string>
+
+namespace reports {
+
+// `value` with at most `digits` significant digits, as the C library's gcvt writes it on this
+// platform: no trailing zeros and no trailing point (5.5, 21, 10.5); exponent form only when the
+// value needs more integer digits than `digits`.
+std::string gcvtText(double value, int digits);
+
+// Points in the standings window: 2 significant digits below 10.5, 3 from 10.5 (5.5, 10, 10.5, 11).
+std::string pointsText(double poang);
+
+// A player's rating change over the tournament, as the standings window shows it in parentheses:
+// 3 significant digits when non-zero and strictly between -500 and 500, else "0"; a text longer
+// than 5 characters also becomes "0".
+std::string ratingChangeText(double rankingandring);
+
+// The date stamp `docht` drawn at the top right of every report:
+// "2001.03.07     19.05.02" (year.month.day, five blanks, hour.minute.second).
+std::string docht(const std::tm& when);
+// The stamp for the current local time.
+std::string dochtNow();
+
+} // namespace reports

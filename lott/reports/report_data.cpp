@@ -1,0 +1,65 @@
+#include "lott/reports/report_data.h"
+
+#include "store/filenames.h"
+#include "store/files.h"
+#include "store/tournament.h"
+
+namespace reports {
+namespace {
+
+std::vector<valfristruct> valfriaOf(int turnnr) {
+    std::vector<valfristruct> out;
+    for (const auto& g : store::touchAndReadAll<valfristruct>(store::fil::VALFRI))
+        if (g.turnnr == turnnr) out.push_back(g);
+    return out;
+}
+
+// Reads a per-tournament file only when it exists, so that a report never leaves new files.
+template <class R> std::vector<R> readIfPresent(const std::string& path) {
+    return store::exists(path) ? store::readAll<R>(path) : std::vector<R>{};
+}
+
+} // namespace
+
+bool resultatglob(int turnnr, int rond) {
+    for (const auto& g : store::touchAndReadAll<partistruct>(store::tournamentFile(turnnr, 'R')))
+        if (g.rond == rond) return true;
+    return false;
+}
+
+bool resultatglob2(int turnnr, int rond) {
+    for (const auto& g : valfriaOf(turnnr))
+        if (g.rond == rond) return true;
+    return false;
+}
+
+ReportInput reportInput(const LottState& state, const std::string& kategori) {
+    ReportInput in;
+    in.vilkpaint = state.vilkpaint;
+    in.tnamn = state.tnamn;
+    in.valdrond = state.valdrond;
+    in.pstallningval = state.pstallningval;
+    in.medstartnummer = state.medstartnummer;
+    in.kategori = kategori;
+    in.spelare = state.slistab;
+    in.stallning = state.parslistac;
+    const int kind = state.vilkpaint;
+    if (kind == kDeltagare || kind == kLottning) return in;
+
+    in.poangval = store::poangvalfunk(state.turnnr);
+    if (kind == kResultat || kind == kSlutrapport) {
+        if (valfritt(in))
+            in.valfria = valfriaOf(state.turnnr);
+        else
+            in.partier = store::touchAndReadAll<partistruct>(store::tournamentFile(state.turnnr, 'R'));
+    }
+    if (kind == kStallning && state.pstallningval != 0)
+        in.pengarfinns = !readIfPresent<penningstruct>(store::tournamentFile(state.turnnr, 'P')).empty();
+    if (kind == kRankinggrupper) {
+        const auto g = readIfPresent<rankingstruct>(store::tournamentFile(state.turnnr, 'G'));
+        if (!g.empty()) in.grupper = g.back();
+    }
+    return in;
+}
+
+} // namespace reports
