@@ -7,7 +7,7 @@
 #include "store/filenames.h"
 #include "store/files.h"
 #include "tests/lott/pairing/schweizer_test_hjalp.h"
-#include "tests/lott/results/tempdir.h"
+#include "tests/support/temp_dir.h"
 
 using namespace parning;
 using namespace schweizertest;
