@@ -12,6 +12,7 @@
 
 #include "lott/pairing/lottning.h"
 #include "lott/pairing/monrad.h"
+#include "lott/pairing/parningsform.h"
 #include "lott/pairing/partiindex.h"
 #include "lott/pairing/schweizer.h"
 #include "lott/results/stallning.h"
@@ -31,23 +32,6 @@ int slumpResultat(std::mt19937& slump) {
     if (t < 75) return resSvartVinst;
     if (t < 97) return resRemi;
     return t < 98 ? resVitWo : resSvartWo;
-}
-
-std::vector<spelarstructtvac> lskicka(const stallning::Resultat& st, const parning::PartiIndex& index) {
-    std::vector<spelarstructtvac> ut;
-    ut.reserve(st.parslistac.size());
-    for (auto it = st.parslistac.rbegin(); it != st.parslistac.rend(); ++it) {
-        spelarstructtvac c;
-        c.nr = it->nr;
-        c.namn = it->namn;
-        c.klubb = it->klubb;
-        c.ranking = it->ranking;
-        c.poang = it->poang;
-        c.kvalitet = it->kvalitet;
-        c.antalvita = index.antalVita(it->nr);
-        ut.push_back(c);
-    }
-    return ut;
 }
 
 void spela(const parning::Parlista& lista, int rond, std::vector<partistruct>& partier, std::mt19937& slump) {
@@ -99,7 +83,7 @@ bool turnering(int n, bool schweizer, unsigned fro) {
         in.valdrond = rond;
         in.schwanrop = true;
         const parning::PartiIndex index(partier);
-        const auto pool = lskicka(stallning::berakna(in), index);
+        const auto pool = parning::parningsform(stallning::berakna(in).parslistac, index);
         const double stallningTid = ms(Klocka::now() - start);
 
         start = Klocka::now();

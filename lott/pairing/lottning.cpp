@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "lott/pairing/llotta.h"
+#include "lott/pairing/parningsform.h"
 #include "store/filenames.h"
 #include "store/files.h"
 #include "store/tournament.h"
@@ -48,20 +49,7 @@ bool forberedSchweizerStallning(LottState& st, const SchweizerKoppling& k,
     st.globvanta = k.stallningfunk(st);
     st.schwanrop = 0;
     st.partilista = partier;
-    std::vector<spelarstructtvac> slistac;
-    slistac.reserve(st.parslistac.size());
-    for (auto it = st.parslistac.rbegin(); it != st.parslistac.rend(); ++it) {
-        spelarstructtvac c;
-        c.nr = it->nr;
-        c.namn = it->namn;
-        c.klubb = it->klubb;
-        c.ranking = it->ranking;
-        c.poang = it->poang;
-        c.kvalitet = it->kvalitet;
-        c.antalvita = static_cast<int>(std::count_if(st.partilista.begin(), st.partilista.end(),
-                                                     [&](const partistruct& p) { return p.vit == it->nr; }));
-        slistac.push_back(c);
-    }
+    const auto slistac = parningsform(st.parslistac, PartiIndex(partier));
     store::writeAll(store::fil::LSKICKA, slistac);
     return true;
 }

@@ -7,6 +7,7 @@
 
 #include "lott/pairing/lottning.h"
 #include "lott/pairing/monrad.h"
+#include "lott/pairing/parningsform.h"
 #include "lott/pairing/schweizer.h"
 #include "lott/results/stallning.h"
 #include "tests/lott/pairing/schweizer_simulering.h"
@@ -25,24 +26,6 @@ struct Utfall {
     int sistaUtvagNodvandig = 0;   // rounds at the edge: no pairing existed at all
     std::string forstaFel;
 };
-
-// The standings in pairing form as the driver hands them over: last place first, white counts
-// from every game.
-std::vector<spelarstructtvac> lskickaFran(const stallning::Resultat& st, const PartiIndex& partier) {
-    std::vector<spelarstructtvac> ut;
-    for (auto it = st.parslistac.rbegin(); it != st.parslistac.rend(); ++it) {
-        spelarstructtvac c;
-        c.nr = it->nr;
-        c.namn = it->namn;
-        c.klubb = it->klubb;
-        c.ranking = it->ranking;
-        c.poang = it->poang;
-        c.kvalitet = it->kvalitet;
-        c.antalvita = partier.antalVita(it->nr);
-        ut.push_back(c);
-    }
-    return ut;
-}
 
 struct Plan {
     int n = 0;
@@ -97,7 +80,7 @@ void spelaTurnering(unsigned fro, const Plan& plan, Utfall& utfall) {
             in.poangval = poangval;
             in.valdrond = rond;
             in.schwanrop = true;
-            lista = schweizerSenare(lskickaFran(stallning::berakna(in), index), partier, rond, schweizer);
+            lista = schweizerSenare(parningsform(stallning::berakna(in).parslistac, index), partier, rond, schweizer);
             ++utfall.schweizerronder;
         }
         if (!lista) {
