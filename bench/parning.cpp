@@ -13,6 +13,7 @@
 #include <new>
 #include <random>
 
+#include "bench/simulering.h"
 #include "lott/pairing/monrad.h"
 #include "store/files.h"
 #include "store/tournament.h"
@@ -51,20 +52,6 @@ void operator delete(void* p, std::size_t) noexcept {
 }
 
 namespace {
-
-using Klocka = std::chrono::steady_clock;
-
-double ms(Klocka::duration d) {
-    return std::chrono::duration<double, std::milli>(d).count();
-}
-
-int slumpResultat(std::mt19937& slump) {
-    const int t = std::uniform_int_distribution<int>(0, 99)(slump);
-    if (t < 40) return resVitVinst;
-    if (t < 75) return resSvartVinst;
-    if (t < 97) return resRemi;
-    return t < 98 ? resVitWo : resSvartWo;
-}
 
 // Time to read and parse the tournament's files, best of a few reads.
 double lasTid() {

@@ -10,6 +10,7 @@
 #include <random>
 #include <string>
 
+#include "bench/simulering.h"
 #include "lott/pairing/lottning.h"
 #include "lott/pairing/monrad.h"
 #include "lott/pairing/parningsform.h"
@@ -19,20 +20,6 @@
 #include "store/tournament.h"
 
 namespace {
-
-using Klocka = std::chrono::steady_clock;
-
-double ms(Klocka::duration d) {
-    return std::chrono::duration<double, std::milli>(d).count();
-}
-
-int slumpResultat(std::mt19937& slump) {
-    const int t = std::uniform_int_distribution<int>(0, 99)(slump);
-    if (t < 40) return resVitVinst;
-    if (t < 75) return resSvartVinst;
-    if (t < 97) return resRemi;
-    return t < 98 ? resVitWo : resSvartWo;
-}
 
 void spela(const parning::Parlista& lista, int rond, std::vector<partistruct>& partier, std::mt19937& slump) {
     for (std::size_t i = 0; i + 1 < lista.size(); i += 2) {
