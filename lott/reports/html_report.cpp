@@ -8,34 +8,14 @@
 #include "lott/reports/number_format.h"
 #include "store/fatal.h"
 #include "store/files.h"
+#include "store/html.h"
 #include "store/safe_name.h"
 #include "store/tournament.h"
 
 namespace reports {
 namespace {
 
-// Names and clubs go into the page as text: markup characters are escaped so that a name can
-// never inject tags into a published page. Ordinary names are written unchanged.
-std::string esc(const std::string& text) {
-    std::string out;
-    out.reserve(text.size());
-    for (char ch : text) {
-        switch (ch) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        default:
-            out += ch;
-        }
-    }
-    return out;
-}
+std::string esc(const std::string& text) { return store::htmlEscape(text); }
 
 std::string td(const char* width, const std::string& value) {
     return std::string("<td width='") + width + "' height='13'>" + value + "</td>\n";
@@ -166,7 +146,7 @@ std::string htmlTitle(const ReportInput& in) {
 std::string htmlPage(const ReportInput& in) {
     const std::string t = esc(htmlTitle(in));
     std::string out;
-    out += "<html><head><title>" + t + "</title>";
+    out += "<html><head><title>" + t + "</title>" + store::kHtmlCharsetMeta;
     out += "<meta name='GENERATOR' content='Microsoft FrontPage' 3.0>\n";
     out += "<meta name='Microsoft Border' content='none'>\n";
     out += "<base target='rbottom'></head>\n";

@@ -13,7 +13,8 @@ namespace {
 // Everything of a page before its table, for title T.
 std::string head(const std::string& t) {
     return "<html><head><title>" + t +
-           "</title><meta name='GENERATOR' content='Microsoft FrontPage' 3.0>\n"
+           "</title><meta http-equiv='Content-Type' content='text/html; charset=windows-1252'>"
+           "<meta name='GENERATOR' content='Microsoft FrontPage' 3.0>\n"
            "<meta name='Microsoft Border' content='none'>\n"
            "<base target='rbottom'></head>\n"
            "<body bgcolor='#FFFFFF' text='#000000' link='#FFFFFF' vlink='#FFFFFF' alink='#FFFFFF' >\n"
