@@ -3,6 +3,8 @@
 #include <cctype>
 #include <sstream>
 
+#include "store/clock.h"
+
 namespace ui::automation {
 namespace {
 
@@ -65,9 +67,19 @@ bool parseLine(const std::string& raw, Step& step, std::string& why) {
     pos = end;
     const std::string& v = step.verb;
 
-    if (v == "program" || v == "dir" || v == "shot") {
+    if (v == "program") {
+        std::istringstream words(line.substr(pos));
+        if (!(words >> step.text)) return why = "program needs a name", false;
+        for (std::string arg; words >> arg;)
+            step.args.push_back(arg);
+        return true;
+    }
+    if (v == "dir" || v == "shot" || v == "today") {
         step.text = trim(line.substr(pos));
         if (step.text.empty()) return why = v + " needs an argument", false;
+        std::tm moment;
+        if (v == "today" && !store::parseMoment(step.text, moment))
+            return why = "today takes a moment as YYYY-MM-DD HH:MM:SS", false;
         return true;
     }
     if (v == "close" || v == "dump") {

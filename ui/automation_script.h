@@ -11,11 +11,13 @@ namespace ui::automation {
 
 struct Step {
     int line = 0; // 1-based line number in the script
-    std::string
-        verb; // program, menu, set, check, uncheck, select, dblclick, press, answer, tick, dir, close, dump
+    // program, today, menu, set, check, uncheck, select, dblclick, press, answer, tick, dir, close,
+    // dump, shot
+    std::string verb;
     ControlRef control;       // menu, set, check, uncheck, select, dblclick, press
     std::vector<int> numbers; // select rows, dblclick row, answer buttons, tick count
-    std::string text;         // program name, set text, dir path
+    std::string text;         // program name, set text, dir path, shot file, today's moment
+    std::vector<std::string> args; // program: the program's own command-line arguments
 };
 
 // Parses a whole script; on a malformed line returns false with `error` naming the line.

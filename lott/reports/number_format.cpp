@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "store/clock.h"
+
 namespace reports {
 
 std::string gcvtText(double value, int digits) {
@@ -28,11 +30,6 @@ std::string docht(const std::tm& when) {
     return buf;
 }
 
-std::string dochtNow() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return docht(local);
-}
+std::string dochtNow() { return docht(store::localNow()); }
 
 } // namespace reports

@@ -21,7 +21,7 @@ std::string ratingChangeText(double rankingandring);
 // The date stamp `docht` drawn at the top right of every report:
 // "2001.03.07     19.05.02" (year.month.day, five blanks, hour.minute.second).
 std::string docht(const std::tm& when);
-// The stamp for the current local time.
+// The stamp for the moment every program sees as now (store::localNow).
 std::string dochtNow();
 
 } // namespace reports

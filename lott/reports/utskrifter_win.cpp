@@ -11,7 +11,6 @@
 #include "store/filenames.h"
 #include "store/files.h"
 #include "ui/app.h"
-#include "ui/automation.h"
 
 namespace {
 
@@ -28,20 +27,6 @@ const ui::MenuResource& menuAlternativ() {
 constexpr int kScrollX = 7;
 constexpr int kScrollY = 16;
 
-// The date stamp of a report opened now. Scripted runs get one fixed moment, so that what they
-// print is the same on every run.
-std::string stampNow() {
-    if (!ui::automation::enabled()) return reports::dochtNow();
-    std::tm fixed{};
-    fixed.tm_year = 2001 - 1900;
-    fixed.tm_mon = 2;
-    fixed.tm_mday = 7;
-    fixed.tm_hour = 19;
-    fixed.tm_min = 5;
-    fixed.tm_sec = 2;
-    return reports::docht(fixed);
-}
-
 // A printed page may reach this many window widths down the paper (a portrait page with its
 // margins); a page of rows that reaches further is shrunk to fit.
 constexpr double kPageHeightInWidths = 1.3;
@@ -49,7 +34,7 @@ constexpr double kPageHeightInWidths = 1.3;
 } // namespace
 
 UtskrifterWin::UtskrifterWin(ui::Window* parent, const std::string& caption, reports::ReportInput input)
-    : ui::ReportWindow(parent, caption, menuAlternativ()), input_(std::move(input)), stamp_(stampNow()) {
+    : ui::ReportWindow(parent, caption, menuAlternativ()), input_(std::move(input)), stamp_(reports::dochtNow()) {
     const int sw = ui::screenWidth();
     const int sh = ui::screenHeight();
     const int width = sw * 19 / 20;

@@ -56,6 +56,23 @@ TEST(UiscriptParse, StepsWithIdsCaptionsAndTexts) {
     EXPECT_EQ(steps[11].line, 14);
 }
 
+TEST(UiscriptParse, ProgramArgumentsAndToday) {
+    const auto steps = parse("program  lagturnering --total  x\ntoday 2004-02-29 23:59:00\n");
+    ASSERT_EQ(steps.size(), 2u);
+    EXPECT_EQ(steps[0].text, "lagturnering");
+    EXPECT_EQ(steps[0].args, (std::vector<std::string>{"--total", "x"}));
+    EXPECT_EQ(steps[1].verb, "today");
+    EXPECT_EQ(steps[1].text, "2004-02-29 23:59:00");
+    // Moments that do not exist, or are not written YYYY-MM-DD HH:MM:SS, are refused.
+    for (const char* bad : {"2003-02-29 10:00:00", "1900-02-29 10:00:00", "2004-13-01 10:00:00",
+                            "2004-04-31 10:00:00", "2004-01-01 24:00:00", "2004-01-01 10:60:00",
+                            "2004-1-01 10:00:00", "2004-01-01T10:00:00", "2004-01-01 10:00:00x", "2004-01-01"}) {
+        SCOPED_TRACE(bad);
+        EXPECT_EQ(parseError(std::string("program rank\ntoday ") + bad + "\n"),
+                  "line 2: today takes a moment as YYYY-MM-DD HH:MM:SS");
+    }
+}
+
 TEST(UiscriptParse, MalformedLinesNameTheirLine) {
     EXPECT_EQ(parseError("menu 5\n"), "line 1: the first step must be \"program NAME\"");
     EXPECT_EQ(parseError(""), "line 0: the first step must be \"program NAME\"");

@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 
+#include "store/clock.h"
 #include "ui/app.h"
 #include "ui/automation.h"
 #include "ui/automation_script.h"
@@ -21,7 +22,11 @@ const char* const help =
     "usage: uiscript SCRIPT\n"
     "Starts one program in the current directory and performs the script's steps on its windows,\n"
     "one step a line (# starts a comment; a control is its id or its \"caption\"):\n"
-    "  program NAME        first step: the program to start\n"
+    "  program NAME [ARG...]\n"
+    "                      first step: the program to start, with its own arguments\n"
+    "                      (lott, rank, ratingbridge, lagturnering [--total], resultfix [--lag])\n"
+    "  today DATE TIME     the date and time every program sees from here on, written\n"
+    "                      YYYY-MM-DD HH:MM:SS (until then the fixed moment 2001-03-07 19:05:02)\n"
     "  menu ID             a menu command of the active window (else the main window's)\n"
     "  set ID TEXT         replace the text of an edit or combo field\n"
     "  check ID / uncheck ID, select ID ROW..., dblclick ID ROW, press ID\n"
@@ -78,7 +83,12 @@ int main(int argc, char** argv) {
     ui::Application app(qtArgc, argv);
     static uiscript::EventPrinter printer;
     ui::automation::enable(&printer);
-    start();
+    // Scripted runs see one fixed moment until a `today` step sets another, so that what they print
+    // is the same on every run.
+    std::tm moment;
+    store::parseMoment("2001-03-07 19:05:02", moment);
+    store::fixLocalNow(moment);
+    start(steps.front().args);
     uiscript::Runner runner(std::move(steps));
     runner.start();
     app.run();

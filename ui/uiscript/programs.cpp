@@ -8,7 +8,7 @@ namespace uiscript {
 
 StartFunction findProgram(const std::string& name) {
     static const std::map<std::string, StartFunction> programs = {
-        {"lott", &startLott},
+        {"lott", [](const std::vector<std::string>&) { startLott(); }},
     };
     auto it = programs.find(name);
     return it == programs.end() ? nullptr : it->second;

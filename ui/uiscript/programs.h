@@ -2,10 +2,12 @@
 // running application, as the program's own main does.
 #pragma once
 #include <string>
+#include <vector>
 
 namespace uiscript {
 
-using StartFunction = void (*)();
+// Receives the program's own command-line arguments (those after its name on the `program` line).
+using StartFunction = void (*)(const std::vector<std::string>& args);
 // The start function of program `name`, or null when uiscript does not know it.
 StartFunction findProgram(const std::string& name);
 

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "store/clock.h"
+
 namespace uiscript {
 
 namespace {
@@ -53,6 +55,12 @@ std::string Runner::perform(const ui::automation::Step& s) {
         return {};
     }
     if (s.verb == "program") return "the program is already running";
+    if (s.verb == "today") {
+        std::tm moment;
+        store::parseMoment(s.text, moment); // checked when the script was read
+        store::fixLocalNow(moment);
+        return {};
+    }
     if (!a::programRunning()) return "the program has ended";
     if (s.verb == "menu") return a::menu(s.control);
     if (s.verb == "set") return a::setText(s.control, s.text);
