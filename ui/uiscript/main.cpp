@@ -20,7 +20,8 @@ namespace {
 const char* const help =
     "usage: uiscript SCRIPT\n"
     "Starts one program in the current directory and performs the script's steps on its windows,\n"
-    "one step a line (# starts a comment; a control is its id or its \"caption\"):\n"
+    "one step a line (# starts a comment; a control is its id or its \"caption\", and a label's\n"
+    "caption names the control after it):\n"
     "  program NAME        first step: the program to start\n"
     "  menu ID             a menu command of the active window (else the main window's)\n"
     "  set ID TEXT         replace the text of an edit or combo field\n"
