@@ -32,10 +32,7 @@ EgenKategoriDialog::EgenKategoriDialog(ui::Window* parent, Lage lage)
                egenkat::valdRad(it != rader.end() ? it->second : std::to_string(k.nr) + ".", k.namn));
     }
 
-    onTextChange(IDC_KATEGORIPRIS, [this] {
-        const std::string siffror = tillval::baraSiffror(text(IDC_KATEGORIPRIS));
-        if (siffror != text(IDC_KATEGORIPRIS)) setText(IDC_KATEGORIPRIS, siffror);
-    });
+    baraSiffrorI(IDC_KATEGORIPRIS);
     onButton(IDC_BEKRAFTAKATEGORI, [this] { nyKategori(); });
     onDoubleClick(IDC_KATSPELARE, [this] { valjSpelare(); });
     onButton(IDC_BORJAOM, [this] { borjaOm(); });

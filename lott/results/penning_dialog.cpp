@@ -19,10 +19,7 @@ PenningDialog::PenningDialog(ui::Window* parent, Lage lage)
     setChecked(priser_.delasellerej == 1 ? IDC_SARSKILJNING : IDC_DELAS, true);
 
     onSelectionChange(IDC_PRISPLATSER, [this] { visaPlats(); });
-    onTextChange(IDC_PRISKR, [this] {
-        const std::string siffror = tillval::baraSiffror(text(IDC_PRISKR));
-        if (siffror != text(IDC_PRISKR)) setText(IDC_PRISKR, siffror);
-    });
+    baraSiffrorI(IDC_PRISKR);
     onButton(IDC_BEKRAFTAPRIS, [this] { bekraftaPris(); });
     onButton(IDC_DELAS, [this] { priser_.delasellerej = 0; });
     onButton(IDC_SARSKILJNING, [this] { priser_.delasellerej = 1; });

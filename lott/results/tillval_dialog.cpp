@@ -11,3 +11,10 @@ void TillvalDialog::onDestroy() {
     tillval::rensaFlagga(flagga_);
     ui::Window::post(MSG_TILLBEHOR);
 }
+
+void TillvalDialog::baraSiffrorI(int id) {
+    onTextChange(id, [this, id] {
+        const std::string siffror = tillval::baraSiffror(text(id));
+        if (siffror != text(id)) setText(id, siffror);
+    });
+}

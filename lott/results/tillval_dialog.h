@@ -18,6 +18,8 @@ class TillvalDialog : public ui::Dialog {
 
     // The tournament the dialog works on (see tillval::turnering).
     int turnnr() const { return turnnr_; }
+    // Makes edit `id` keep digits only, whatever is typed or pasted into it.
+    void baraSiffrorI(int id);
 
   private:
     tillval::Flagga flagga_;
