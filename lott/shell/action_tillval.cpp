@@ -1,6 +1,10 @@
 #include "lott/results/egen_kategori_dialog.h"
+#include "lott/results/elo_titel_dialog.h"
+#include "lott/results/penning_dialog.h"
+#include "lott/results/ranking_grupper_dialog.h"
 #include "lott/results/rankinggrupper.h"
 #include "lott/results/stallningfunk.h"
+#include "lott/results/tillval.h"
 #include "lott/results/valj_ekat_dialog.h"
 #include "lott/shell/actions.h"
 #include "lott/shell/fdemo_win.h"
@@ -28,6 +32,26 @@ void valjEgenKategori(FDemoWin& w) {
     dialog->fyll();
 }
 
-void laggTillEgnaKategorier(FDemoWin& w) {
+void oppnaPenningpriser(FDemoWin& w) {
+    (new PenningDialog(&w, TillvalDialog::Lage::Kedja))->show();
+}
+
+void oppnaRankinggrupper(FDemoWin& w) {
+    (new RankingGrupperDialog(&w, TillvalDialog::Lage::Kedja))->show();
+}
+
+void oppnaElotitel(FDemoWin& w) {
+    (new EloTitelDialog(&w, TillvalDialog::Lage::Kedja))->show();
+}
+
+void oppnaEgenKategori(FDemoWin& w) {
     (new EgenKategoriDialog(&w, TillvalDialog::Lage::Kedja))->show();
+}
+
+void andraPenningpriser(FDemoWin& w) {
+    if (tillval::turnering() > 0) (new PenningDialog(&w, TillvalDialog::Lage::Meny))->show();
+}
+
+void andraRankinggrupper(FDemoWin& w) {
+    if (tillval::turnering() > 0) (new RankingGrupperDialog(&w, TillvalDialog::Lage::Meny))->show();
 }

@@ -20,7 +20,16 @@ void visaTidigareResultat(FDemoWin& w);
 void visaRankinggrupper(FDemoWin& w);
 // Code 9: the standings computed, then the choice of an own category for its standings.
 void valjEgenKategori(FDemoWin& w);
-// Code 15: the own-category dialog on the chosen tournament.
-void laggTillEgnaKategorier(FDemoWin& w);
 // Code 12: the final report with its cross table.
 void visaSlutrapport(FDemoWin& w);
+
+// The option dialogs in the chain after registration; the own-category dialog also for code 15,
+// on the chosen tournament. Each hands on to the next pending one (message 1002) when it closes.
+void oppnaPenningpriser(FDemoWin& w);
+void oppnaRankinggrupper(FDemoWin& w);
+void oppnaElotitel(FDemoWin& w);
+void oppnaEgenKategori(FDemoWin& w);
+// "Ändra penningpriser" and "Ändra rankinggrupper": the same dialogs on their own, outside any
+// command; nothing happens in a directory without tournaments.
+void andraPenningpriser(FDemoWin& w);
+void andraRankinggrupper(FDemoWin& w);

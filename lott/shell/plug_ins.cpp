@@ -3,11 +3,6 @@
 #include "lott/pairing/slumpa.h"
 #include "lott/reports/report_content.h"
 #include "lott/reports/utskrifter_win.h"
-#include "lott/results/egen_kategori_dialog.h"
-#include "lott/results/elo_titel_dialog.h"
-#include "lott/results/penning_dialog.h"
-#include "lott/results/ranking_grupper_dialog.h"
-#include "lott/results/tillval.h"
 #include "lott/setup/med_ranking_dialog.h"
 #include "lott/setup/ny_turnering_dialog.h"
 #include "lott/shell/actions.h"
@@ -19,22 +14,12 @@ const PlugIns& plugIns() {
         q.nyTurnering = [](FDemoWin& w) { (new NyTurneringDialog(&w, w.state()))->show(); };
         q.registrering = [](FDemoWin& w) { (new MedRankingDialog(&w, w.state().turnkatb))->show(); };
         q.slumpa = [](FDemoWin&) { SlumpaKlass().slumpa(); };
-        // The option dialogs: in the chain after registration, and on their own from
-        // "Ändra penningpriser" and "Ändra rankinggrupper" (nothing to do without a tournament).
-        q.penningpriser = [](FDemoWin& w) { (new PenningDialog(&w, TillvalDialog::Lage::Kedja))->show(); };
-        q.rankinggrupper = [](FDemoWin& w) {
-            (new RankingGrupperDialog(&w, TillvalDialog::Lage::Kedja))->show();
-        };
-        q.elotitel = [](FDemoWin& w) { (new EloTitelDialog(&w, TillvalDialog::Lage::Kedja))->show(); };
-        q.egenkategori = [](FDemoWin& w) {
-            (new EgenKategoriDialog(&w, TillvalDialog::Lage::Kedja))->show();
-        };
-        q.andraPenningpriser = [](FDemoWin& w) {
-            if (tillval::turnering() > 0) (new PenningDialog(&w, TillvalDialog::Lage::Meny))->show();
-        };
-        q.andraRankinggrupper = [](FDemoWin& w) {
-            if (tillval::turnering() > 0) (new RankingGrupperDialog(&w, TillvalDialog::Lage::Meny))->show();
-        };
+        q.penningpriser = &oppnaPenningpriser;
+        q.rankinggrupper = &oppnaRankinggrupper;
+        q.elotitel = &oppnaElotitel;
+        q.egenkategori = &oppnaEgenKategori;
+        q.andraPenningpriser = &andraPenningpriser;
+        q.andraRankinggrupper = &andraRankinggrupper;
         // Steps after the choose-tournament dialog, by action code. Codes not listed here
         // (7/71 adjourned games, 8 take back, 10 late entry, 11 withdrawal,
         // 13 start list, 14 player data, 101 sorting) end the command.
@@ -49,7 +34,7 @@ const PlugIns& plugIns() {
         q.efterVal[6] = &visaRankinggrupper;
         q.efterVal[9] = &valjEgenKategori;
         q.efterVal[12] = &visaSlutrapport;
-        q.efterVal[15] = &laggTillEgnaKategorier;
+        q.efterVal[15] = &oppnaEgenKategori;
         q.resultat = &oppnaResultat;
         return q;
     }();
