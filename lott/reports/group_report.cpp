@@ -30,7 +30,7 @@ ReportContent rankinggruppContent(const ReportInput& in) {
     c.title = in.tnamn + " rankinggrupper rond " + std::to_string(in.valdrond);
     c.fortsTitle = c.title + ", forts";
     c.titleX = origin;
-    c.firstRowGap = 0.5;
+    c.firstRowGap = 1.5; // the first group heading clears the title, as rows do elsewhere
 
     const int perPage = groupsPerPage(g);
     std::size_t pageStart = 0;

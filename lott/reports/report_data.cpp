@@ -1,5 +1,6 @@
 #include "lott/reports/report_data.h"
 
+#include "lott/results/rankinggrupper.h"
 #include "store/files.h"
 #include "store/tournament.h"
 
@@ -48,8 +49,7 @@ ReportInput reportInput(const LottState& state, const std::string& kategori) {
     if (kind == kStallning && state.pstallningval != 0)
         in.pengarfinns = !readIfPresent<penningstruct>(store::tournamentFile(state.turnnr, 'P')).empty();
     if (kind == kRankinggrupper) {
-        const auto g = readIfPresent<rankingstruct>(store::tournamentFile(state.turnnr, 'G'));
-        if (!g.empty()) in.grupper = g.back();
+        if (const auto g = ranking::lasGrupper(state.turnnr)) in.grupper = *g;
     }
     return in;
 }

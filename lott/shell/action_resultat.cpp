@@ -1,3 +1,4 @@
+#include "lott/results/penningpriser.h"
 #include "lott/results/resultat_dialog.h"
 #include "lott/results/stallningfunk.h"
 #include "lott/shell/actions.h"
@@ -11,5 +12,6 @@ void oppnaResultat(FDemoWin& w) {
 void visaStallning(FDemoWin& w) {
     LottState& s = w.state();
     s.globvanta = stallningfunk(s);
+    if (s.pstallningval == 1 || s.pstallningval == 2) inmedpris(s);
     oppnaRapport(w);
 }

@@ -11,9 +11,25 @@ void visaRondlista(FDemoWin& w);
 void lottaForResultat(FDemoWin& w);
 // After code 3 has paired the round: result entry on it.
 void oppnaResultat(FDemoWin& w);
-// Code 4: the standings of the chosen tournament in the report window.
+// Code 4: the standings of the chosen tournament in the report window, with money prizes or
+// with Elo and titles as `pstallningval` asks.
 void visaStallning(FDemoWin& w);
 // Code 5: the results of the chosen round, or message 21 when it has no games.
 void visaTidigareResultat(FDemoWin& w);
+// Code 6: the standings within the ranking groups, or message 23 when there are none.
+void visaRankinggrupper(FDemoWin& w);
+// Code 9: the standings computed, then the choice of an own category for its standings.
+void valjEgenKategori(FDemoWin& w);
 // Code 12: the final report with its cross table.
 void visaSlutrapport(FDemoWin& w);
+
+// The option dialogs in the chain after registration; the own-category dialog also for code 15,
+// on the chosen tournament. Each hands on to the next pending one (message 1002) when it closes.
+void oppnaPenningpriser(FDemoWin& w);
+void oppnaRankinggrupper(FDemoWin& w);
+void oppnaElotitel(FDemoWin& w);
+void oppnaEgenKategori(FDemoWin& w);
+// "Ändra penningpriser" and "Ändra rankinggrupper": the same dialogs on their own, outside any
+// command; nothing happens in a directory without tournaments.
+void andraPenningpriser(FDemoWin& w);
+void andraRankinggrupper(FDemoWin& w);

@@ -110,11 +110,11 @@ void FDemoWin::valjturn(int code) {
 }
 
 void FDemoWin::andrarank() {
-    if (auto step = plugIns().rankinggrupper) step(*this);
+    if (auto step = plugIns().andraRankinggrupper) step(*this);
 }
 
 void FDemoWin::andrapris() {
-    if (auto step = plugIns().penningpriser) step(*this);
+    if (auto step = plugIns().andraPenningpriser) step(*this);
 }
 
 void FDemoWin::Cmfont() {

@@ -14,10 +14,15 @@ const PlugIns& plugIns() {
         q.nyTurnering = [](FDemoWin& w) { (new NyTurneringDialog(&w, w.state()))->show(); };
         q.registrering = [](FDemoWin& w) { (new MedRankingDialog(&w, w.state().turnkatb))->show(); };
         q.slumpa = [](FDemoWin&) { SlumpaKlass().slumpa(); };
+        q.penningpriser = &oppnaPenningpriser;
+        q.rankinggrupper = &oppnaRankinggrupper;
+        q.elotitel = &oppnaElotitel;
+        q.egenkategori = &oppnaEgenKategori;
+        q.andraPenningpriser = &andraPenningpriser;
+        q.andraRankinggrupper = &andraRankinggrupper;
         // Steps after the choose-tournament dialog, by action code. Codes not listed here
-        // (6 ranking groups, 7/71 adjourned games,
-        // 8 take back, 9 own category, 10 late entry, 11 withdrawal,
-        // 13 start list, 14 player data, 15 own categories, 101 sorting) end the command.
+        // (7/71 adjourned games, 8 take back, 10 late entry, 11 withdrawal,
+        // 13 start list, 14 player data, 101 sorting) end the command.
         q.rapport = [](FDemoWin& w, const std::string& caption) {
             UtskrifterWin::open(&w, w.state(), caption);
         };
@@ -26,7 +31,10 @@ const PlugIns& plugIns() {
         q.efterVal[3] = &lottaForResultat;
         q.efterVal[4] = &visaStallning;
         q.efterVal[5] = &visaTidigareResultat;
+        q.efterVal[6] = &visaRankinggrupper;
+        q.efterVal[9] = &valjEgenKategori;
         q.efterVal[12] = &visaSlutrapport;
+        q.efterVal[15] = &oppnaEgenKategori;
         q.resultat = &oppnaResultat;
         return q;
     }();

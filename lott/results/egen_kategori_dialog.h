@@ -1,0 +1,27 @@
+// Dialog 1029, "Spelare med egen kategori": the organiser names categories with a prize each
+// and puts players into them by double-clicking. Starts from the tournament's ".K" file; every
+// pick is kept in the order made, and "&Verkställ" writes the whole file at once, so that
+// "Avbryt" leaves it as it was. "&Börja om" starts again from no categories at all.
+#pragma once
+#include <vector>
+
+#include "lott/results/egenkategori.h"
+#include "lott/results/tillval_dialog.h"
+#include "store/records.h"
+
+class EgenKategoriDialog : public TillvalDialog {
+  public:
+    EgenKategoriDialog(ui::Window* parent, Lage lage);
+
+    void nyKategori();  // "&Bekräfta ny kategori"
+    void valjSpelare(); // a double-clicked player into the selected category
+    void borjaOm();     // "&Börja om"
+    void hjalp();
+    void CmOk() override; // "&Verkställ"
+
+  private:
+    void visaKategorier();
+
+    std::vector<egenkat::Kategori> kategorier_; // as listed in "&Aktuell egen kategori"
+    std::vector<egenkategoriastruct> poster_;   // the ".K" records, stored ones first
+};
