@@ -3,7 +3,9 @@
 #include "lott/pairing/slumpa.h"
 #include "lott/reports/report_content.h"
 #include "lott/reports/utskrifter_win.h"
+#include "lott/setup/ladda_turnering_dialog.h"
 #include "lott/setup/med_ranking_dialog.h"
+#include "lott/setup/modifiera_turnering_dialog.h"
 #include "lott/setup/ny_turnering_dialog.h"
 #include "lott/shell/actions.h"
 #include "lott/shell/fdemo_win.h"
@@ -14,6 +16,8 @@ const PlugIns& plugIns() {
         q.nyTurnering = [](FDemoWin& w) { (new NyTurneringDialog(&w, w.state()))->show(); };
         q.registrering = [](FDemoWin& w) { (new MedRankingDialog(&w, w.state().turnkatb))->show(); };
         q.slumpa = [](FDemoWin&) { SlumpaKlass().slumpa(); };
+        q.laddaTurnering = [](FDemoWin& w) { oppnaLaddaTurnering(&w, w.state()); };
+        q.modifiera = [](FDemoWin& w) { oppnaModifieraTurnering(&w, w.state()); };
         // Steps after the choose-tournament dialog, by action code. Codes not listed here
         // (6 ranking groups, 7/71 adjourned games,
         // 8 take back, 9 own category, 10 late entry, 11 withdrawal,
