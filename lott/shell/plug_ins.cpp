@@ -3,6 +3,9 @@
 #include "lott/pairing/slumpa.h"
 #include "lott/reports/report_content.h"
 #include "lott/reports/utskrifter_win.h"
+#include "lott/setup/andra_sortering_dialog.h"
+#include "lott/setup/andra_spelar_uppgifter_dialog.h"
+#include "lott/setup/andra_start_dialog.h"
 #include "lott/setup/ladda_turnering_dialog.h"
 #include "lott/setup/med_ranking_dialog.h"
 #include "lott/setup/modifiera_turnering_dialog.h"
@@ -21,7 +24,7 @@ const PlugIns& plugIns() {
         // Steps after the choose-tournament dialog, by action code. Codes not listed here
         // (6 ranking groups, 7/71 adjourned games,
         // 8 take back, 9 own category, 10 late entry, 11 withdrawal,
-        // 13 start list, 14 player data, 15 own categories, 101 sorting) end the command.
+        // 15 own categories) end the command.
         q.rapport = [](FDemoWin& w, const std::string& caption) {
             UtskrifterWin::open(&w, w.state(), caption);
         };
@@ -31,6 +34,9 @@ const PlugIns& plugIns() {
         q.efterVal[4] = &visaStallning;
         q.efterVal[5] = &visaTidigareResultat;
         q.efterVal[12] = &visaSlutrapport;
+        q.efterVal[13] = [](FDemoWin& w) { oppnaAndraStart(&w, w.state()); };
+        q.efterVal[14] = [](FDemoWin& w) { oppnaAndraSpelarUppgifter(&w, w.state()); };
+        q.efterVal[101] = [](FDemoWin& w) { oppnaAndraSortering(&w, w.state()); };
         q.resultat = &oppnaResultat;
         return q;
     }();
