@@ -13,13 +13,13 @@ const ui::DialogResource& andraStartResurs() {
     static const ui::DialogResource dialog{
         2347,
         "Ändra i startlistan och i lottningen i första ronden",
-        3,
+        6,
         {
-            {IDC_VANSTER, Kind::List, "", 0, 0, 10, 1},
-            {IDC_HOGER, Kind::List, "", 0, 1, 10, 1},
-            {ui::IDOK, Kind::DefaultButton, "&Verkställ", 10, 0},
-            {ui::IDCANCEL, Kind::Button, "&Avbryt", 10, 1},
-            {IDC_START_HJALP, Kind::Button, "&Hjälp", 10, 2},
+            {IDC_VANSTER, Kind::List, "", 0, 0, 10, 3},
+            {IDC_HOGER, Kind::List, "", 0, 3, 10, 3},
+            {ui::IDOK, Kind::DefaultButton, "&Verkställ", 10, 0, 1, 2},
+            {ui::IDCANCEL, Kind::Button, "&Avbryt", 10, 2, 1, 2},
+            {IDC_START_HJALP, Kind::Button, "&Hjälp", 10, 4, 1, 2},
         },
     };
     return dialog;
