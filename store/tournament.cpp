@@ -104,4 +104,8 @@ int lastRoundPlayed(int turnnr) {
     return last;
 }
 
+bool tournamentStarted(int turnnr) {
+    return lastRoundPlayed(turnnr) > 0;
+}
+
 } // namespace store

@@ -51,4 +51,9 @@ spelarstructtva byeRecord(int nr, ByeClub club);
 // for scoring code 4 among its records of "VALFRI.DAT" (touched first). 0 when none.
 int lastRoundPlayed(int turnnr);
 
+// Whether the tournament has started: a round of it has been played (lastRoundPlayed > 0), judged
+// from "VALFRI.DAT" under scoring code 4 and from its ".R" file otherwise. Before that its start
+// list may still be renumbered; afterwards the games name players by their start numbers.
+bool tournamentStarted(int turnnr);
+
 } // namespace store

@@ -6,10 +6,6 @@
 
 #include "store/text.h"
 
-namespace {
-
-// The leading decimal integer of a text (blanks and one sign allowed first); 0 when there is none.
-// Long digit runs saturate instead of overflowing.
 long long ledandeHeltal(const std::string& text) {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
@@ -21,8 +17,6 @@ long long ledandeHeltal(const std::string& text) {
         v = std::min<long long>(v * 10 + (text[i] - '0'), INT_MAX);
     return negativ ? -v : v;
 }
-
-} // namespace
 
 int normaliseraRanking(const std::string& text, bool valfri) {
     const long long r = ledandeHeltal(text);

@@ -3,7 +3,12 @@
 #include "lott/pairing/slumpa.h"
 #include "lott/reports/report_content.h"
 #include "lott/reports/utskrifter_win.h"
+#include "lott/setup/andra_sortering_dialog.h"
+#include "lott/setup/andra_spelar_uppgifter_dialog.h"
+#include "lott/setup/andra_start_dialog.h"
+#include "lott/setup/ladda_turnering_dialog.h"
 #include "lott/setup/med_ranking_dialog.h"
+#include "lott/setup/modifiera_turnering_dialog.h"
 #include "lott/setup/ny_turnering_dialog.h"
 #include "lott/shell/actions.h"
 #include "lott/shell/fdemo_win.h"
@@ -20,9 +25,10 @@ const PlugIns& plugIns() {
         q.egenkategori = &oppnaEgenKategori;
         q.andraPenningpriser = &andraPenningpriser;
         q.andraRankinggrupper = &andraRankinggrupper;
+        q.laddaTurnering = [](FDemoWin& w) { oppnaLaddaTurnering(&w, w.state()); };
+        q.modifiera = [](FDemoWin& w) { oppnaModifieraTurnering(&w, w.state()); };
         // Steps after the choose-tournament dialog, by action code. Codes not listed here
-        // (7/71 adjourned games, 8 take back, 10 late entry, 11 withdrawal,
-        // 13 start list, 14 player data, 101 sorting) end the command.
+        // (7/71 adjourned games, 8 take back, 10 late entry, 11 withdrawal) end the command.
         q.rapport = [](FDemoWin& w, const std::string& caption) {
             UtskrifterWin::open(&w, w.state(), caption);
         };
@@ -34,7 +40,10 @@ const PlugIns& plugIns() {
         q.efterVal[6] = &visaRankinggrupper;
         q.efterVal[9] = &valjEgenKategori;
         q.efterVal[12] = &visaSlutrapport;
+        q.efterVal[13] = [](FDemoWin& w) { oppnaAndraStart(&w, w.state()); };
+        q.efterVal[14] = [](FDemoWin& w) { oppnaAndraSpelarUppgifter(&w, w.state()); };
         q.efterVal[15] = &oppnaEgenKategori;
+        q.efterVal[101] = [](FDemoWin& w) { oppnaAndraSortering(&w, w.state()); };
         q.resultat = &oppnaResultat;
         return q;
     }();

@@ -112,3 +112,21 @@ TEST(Lookup, ValfriRecordsAreTheTournamentsOwnInFileOrder) {
     EXPECT_EQ(egna[1].rond, 1);
     EXPECT_EQ(egna[1].bord, 2);
 }
+
+TEST(Lookup, ATournamentHasStartedOnceARoundIsStored) {
+    TempDir dir;
+    // Tournament 1 scores 1-½-0 and keeps its games in "1.R"; tournament 2 is "Valfritt" and
+    // keeps them in "VALFRI.DAT", where tournament 1's games do not count for it.
+    append(fil::POANGSYS, std::vector<poangsystem>{{1, 1}, {4, 2}});
+    EXPECT_FALSE(tournamentStarted(1));
+    EXPECT_FALSE(tournamentStarted(2));
+    appendOne(fil::VALFRI, valfristruct{1, 1, 2, 1, 1, 1.0, 0.0});
+    EXPECT_FALSE(tournamentStarted(1)) << "a 1-½-0 tournament reads its .R file";
+    EXPECT_FALSE(tournamentStarted(2)) << "the game belongs to tournament 1";
+    appendOne("2.R", partistruct{1, 2, 1, 1, 1});
+    EXPECT_FALSE(tournamentStarted(2)) << "a Valfritt tournament ignores its .R file";
+    appendOne(fil::VALFRI, valfristruct{2, 1, 2, 1, 1, 0.5, 0.5});
+    EXPECT_TRUE(tournamentStarted(2));
+    appendOne("1.R", partistruct{1, 2, 1, 0, 1}); // entered without result yet: still a round
+    EXPECT_TRUE(tournamentStarted(1));
+}
