@@ -50,6 +50,7 @@ class Lagtabell {
 struct Lagrad {
     std::string namn;
     double varde = 0;
+    bool operator==(const Lagrad&) const = default;
 };
 
 // The ranked teams, best first; equal values keep the order the teams were first met. Teams with
