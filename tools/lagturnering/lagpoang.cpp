@@ -21,21 +21,21 @@ double partipoang(int nr, const partistruct& g, Variant v) {
     return 0;
 }
 
-std::vector<double> spelarpoang(const std::vector<spelarstructtva>& spelare,
-                                const std::vector<partistruct>& partier, Variant v) {
-    std::unordered_map<int, std::vector<const partistruct*>> partierAv;
+std::vector<double> spelarpoang(const std::vector<spelarstructtva>& spelare, const std::vector<partistruct>& partier,
+                                Variant v) {
+    // One pass over the games: each game adds to both its players' sums, what the rules give each
+    // (a game of a player against himself counts once).
+    std::unordered_map<int, double> summaAv;
+    summaAv.reserve(spelare.size());
     for (const auto& g : partier) {
-        partierAv[g.vit].push_back(&g);
-        if (g.svart != g.vit) partierAv[g.svart].push_back(&g);
+        summaAv[g.vit] += partipoang(g.vit, g, v);
+        if (g.svart != g.vit) summaAv[g.svart] += partipoang(g.svart, g, v);
     }
     std::vector<double> poang;
     poang.reserve(spelare.size());
     for (const auto& p : spelare) {
-        double summa = 0;
-        if (const auto egna = partierAv.find(p.nr); egna != partierAv.end())
-            for (const partistruct* g : egna->second)
-                summa += partipoang(p.nr, *g, v);
-        poang.push_back(summa);
+        const auto summa = summaAv.find(p.nr);
+        poang.push_back(summa == summaAv.end() ? 0 : summa->second);
     }
     return poang;
 }

@@ -15,8 +15,8 @@ namespace lagturnering {
 // disqualified, walk-over lost, no result) 0.
 double partipoang(int nr, const partistruct& g, Variant v);
 
-// Every player's points over one tournament's games, in start-list order. The games are indexed
-// by player once, so a tournament costs one pass over its game file.
+// Every player's points over one tournament's games, in start-list order: one pass over the
+// games, each adding to both its players' sums, so a tournament costs one read of its game file.
 std::vector<double> spelarpoang(const std::vector<spelarstructtva>& spelare,
                                 const std::vector<partistruct>& partier, Variant v);
 
