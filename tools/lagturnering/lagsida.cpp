@@ -1,5 +1,6 @@
 #include "tools/lagturnering/lagsida.h"
 
+#include "lott/reports/html_report.h"
 #include "lott/reports/number_format.h"
 #include "store/html.h"
 #include "store/safe_name.h"
@@ -20,16 +21,7 @@ std::string vardetext(double varde, Variant v) {
 } // namespace
 
 std::string lagsida(const std::string& namn, const std::vector<Lagrad>& rader, Variant v) {
-    const std::string titel = store::htmlEscape(namn);
-    std::string ut;
-    ut += "<html><head><title>" + titel + "</title>" + store::kHtmlCharsetMeta;
-    ut += "<meta name='GENERATOR' content='Microsoft FrontPage' 3.0>\n";
-    ut += "<meta name='Microsoft Border' content='none'>\n";
-    ut += "<base target='rbottom'></head>\n";
-    ut += "<body bgcolor='#FFFFFF' text='#000000' link='#FFFFFF' vlink='#FFFFFF' alink='#FFFFFF' >\n";
-    ut += "<div align='center'>\n";
-    ut += "<strong><big><big><big>" + titel + "\n" + "</strong></big></big></big></font>";
-    ut += "<div align='left'><p><table><font face='Helvetica'>\n";
+    std::string ut = reports::pageStart(store::htmlEscape(namn));
     // The heading row is left open, as the page has always had it.
     ut += "<tr><td width='100' height='13'></td>\n";
     ut += "<td width='150' height='13'><strong>Plats</strong></td>\n";
@@ -45,7 +37,7 @@ std::string lagsida(const std::string& namn, const std::vector<Lagrad>& rader, V
         ut += "<td width='50' height='13'><strong></strong></td>\n";
         ut += "</tr>\n";
     }
-    ut += "</font></table></body></html>";
+    ut += reports::kPageEnd;
     return ut;
 }
 
