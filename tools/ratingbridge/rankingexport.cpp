@@ -6,7 +6,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "rank/rating/rankingfunk.h"
+#include "lott/results/rankingandring.h"
 #include "store/text.h"
 #include "store/whole_number.h"
 
@@ -17,22 +17,8 @@ bool raknasRanking(int ranking) {
 }
 
 double rankingfunk(int rank, int jmfrank, int resultat, bool vit) {
-    int egetResultat = 0;
-    switch (resultat) {
-    case resVitVinst:
-        egetResultat = vit ? rating::kVinst : rating::kForlust;
-        break;
-    case resSvartVinst:
-        egetResultat = vit ? rating::kForlust : rating::kVinst;
-        break;
-    case resRemi:
-        egetResultat = rating::kRemi;
-        break;
-    default:
-        return 0;
-    }
-    const double varde = rating::rankingfunk(rank, jmfrank, egetResultat);
-    return rank >= rating::kHalveringsgrans ? varde / 2 : varde;
+    // The rule of the tournament standings' rating column: decided games only, halved per game.
+    return stallning::rankingfunkb(rank, jmfrank, resultat, vit ? 1 : 0);
 }
 
 std::string tallaNamn(const std::string& tnamn) {
