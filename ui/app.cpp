@@ -6,6 +6,7 @@
 
 #include "ui/automation.h"
 #include "ui/detail/printer.h"
+#include "ui/detail/runtime.h"
 #include "ui/detail/window_impl.h"
 #include "ui/main_window.h"
 #include "ui/window.h"
@@ -24,7 +25,7 @@ Application::Application(int& argc, char** argv) : impl_(std::make_unique<Impl>(
 Application::~Application() = default;
 
 int Application::run() {
-    if (!MainWindow::instance()) return 0;
+    if (!detail::programWindow()) return 0;
     return QApplication::exec();
 }
 

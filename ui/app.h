@@ -11,7 +11,7 @@ class Application {
     // Sets up the toolkit; `argc` and `argv` must outlive the application.
     Application(int& argc, char** argv);
     ~Application();
-    int run(); // the event loop; returns when the main window has closed
+    int run(); // the event loop; returns when the program's window (main window or tool window) has closed
 
   private:
     struct Impl;

@@ -316,7 +316,8 @@ void settle() {
 }
 
 bool programRunning() {
-    return MainWindow::instance() && MainWindow::instance()->isOpen();
+    const Window* w = detail::programWindow();
+    return w && w->isOpen();
 }
 
 } // namespace ui::automation

@@ -43,7 +43,7 @@ void queueAnswers(const std::vector<int>& answers); // for the next message boxe
 
 // Runs everything pending: posted messages, closing windows, the toolkit's own events.
 void settle();
-// True while any window of the program is open.
+// True while the program's window (its main window, or a tool's own window) is open.
 bool programRunning();
 
 } // namespace ui::automation

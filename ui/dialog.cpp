@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "ui/detail/dialog_impl.h"
+#include "ui/detail/runtime.h"
 #include "ui/detail/window_impl.h"
 #include "ui/window.h"
 
@@ -16,11 +17,14 @@ namespace ui {
 namespace detail {
 namespace {
 
-// Escape and the frame's close button cancel through the dialog's own CmCancel.
+// Escape and the frame's close button cancel through the dialog's own CmCancel. A dialog that is
+// the program's own window closes only through its frame: Escape does not end the program.
 class FrameDialog : public QDialog {
   public:
     explicit FrameDialog(Dialog* owner) : owner_(owner) {}
-    void reject() override { owner_->CmCancel(); }
+    void reject() override {
+        if (programWindow() != owner_) owner_->CmCancel();
+    }
     void accept() override { owner_->CmOk(); }
 
   private:
@@ -120,6 +124,11 @@ int Dialog::execute() {
     if (!impl().closed) loop.exec();
     impl().modalLoop = nullptr;
     return impl().modalResult;
+}
+
+void Dialog::showAsProgramWindow() {
+    detail::setProgramWindow(this);
+    impl().showWidget(false);
 }
 
 void Dialog::endDialog(int code) {

@@ -98,8 +98,8 @@ void WindowImpl::closeWindow() {
     Window* w = self;
     w->onDestroy();
     if (wasShown && !ownedByCaller) later([w] { delete w; });
-    // Closing the main window ends the program (under automation the script decides).
-    if (w == MainWindow::instance())
+    // Closing the program's window ends the program (under automation the script decides).
+    if (w == programWindow())
         later([] {
             if (!automation::enabled()) QCoreApplication::quit();
         });
@@ -117,6 +117,7 @@ Window::~Window() {
         delete timer.first;
     impl_->timers.clear();
     if (!impl_->closed && impl_->shown) detail::closedWindow(this);
+    if (detail::programWindow() == this) detail::setProgramWindow(nullptr);
     delete impl_->widget;
 }
 

@@ -59,7 +59,10 @@ class Dialog : public Window {
     Dialog(Window* parent, const DialogResource& resource);
     ~Dialog() override;
 
-    int execute();            // shows the dialog modally; returns the code given to endDialog
+    int execute(); // shows the dialog modally; returns the code given to endDialog
+    // Shows the dialog modeless as the program's own window (a tool that has no main window):
+    // the event loop runs while it is open, and closing it through its frame ends the program.
+    void showAsProgramWindow();
     void endDialog(int code); // ends a modal dialog with `code` (closes a modeless one)
 
     // --- text, check state, enabling

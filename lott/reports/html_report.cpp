@@ -15,7 +15,9 @@
 namespace reports {
 namespace {
 
-std::string esc(const std::string& text) { return store::htmlEscape(text); }
+std::string esc(const std::string& text) {
+    return store::htmlEscape(text);
+}
 
 std::string td(const char* width, const std::string& value) {
     return std::string("<td width='") + width + "' height='13'>" + value + "</td>\n";
@@ -143,17 +145,21 @@ std::string htmlTitle(const ReportInput& in) {
     return cleanedName(in.tnamn) + suffix;
 }
 
-std::string htmlPage(const ReportInput& in) {
-    const std::string t = esc(htmlTitle(in));
+std::string pageStart(const std::string& title) {
     std::string out;
-    out += "<html><head><title>" + t + "</title>" + store::kHtmlCharsetMeta;
+    out += "<html><head><title>" + title + "</title>" + store::kHtmlCharsetMeta;
     out += "<meta name='GENERATOR' content='Microsoft FrontPage' 3.0>\n";
     out += "<meta name='Microsoft Border' content='none'>\n";
     out += "<base target='rbottom'></head>\n";
     out += "<body bgcolor='#FFFFFF' text='#000000' link='#FFFFFF' vlink='#FFFFFF' alink='#FFFFFF' >\n";
     out += "<div align='center'>\n";
-    out += "<strong><big><big><big>" + t + "\n" + "</strong></big></big></big></font>";
+    out += "<strong><big><big><big>" + title + "\n" + "</strong></big></big></big></font>";
     out += "<div align='left'><p><table><font face='Helvetica'>\n";
+    return out;
+}
+
+std::string htmlPage(const ReportInput& in) {
+    std::string out = pageStart(esc(htmlTitle(in)));
     switch (in.vilkpaint) {
     case kDeltagare:
         deltagareTable(in, out);
@@ -171,7 +177,7 @@ std::string htmlPage(const ReportInput& in) {
     default:
         break; // the group report and the final report have no table
     }
-    out += "</font></table></body></html>";
+    out += kPageEnd;
     return out;
 }
 

@@ -17,6 +17,11 @@ std::string htmlTitle(const ReportInput& in);
 // The whole HTML page of the report.
 std::string htmlPage(const ReportInput& in);
 
+// What every report page (and lagturnering's team page) starts with, up to its table: the title
+// (already escaped) in the head and as the page's heading. The page ends with kPageEnd.
+std::string pageStart(const std::string& title);
+inline constexpr const char* kPageEnd = "</font></table></body></html>";
+
 // The final report as "#"-separated text: the round count, then a line per standings record.
 std::string finalReportText(const ReportInput& in);
 

@@ -1,8 +1,10 @@
 // Dialogs built from resources: controls by id, lists, handlers, commit and cancel, closing.
+#include <QDialog>
 #include <QDir>
 
 #include "tests/support/temp_dir.h"
 #include "tests/ui/ui_fixture.h"
+#include "ui/detail/window_impl.h"
 #include "ui/window.h"
 
 namespace {
@@ -251,6 +253,26 @@ TEST_F(DialogTest, DirectoryListChangesTheCurrentDirectory) {
     EXPECT_EQ(QDir(QDir::currentPath()).canonicalPath(), QDir(dir + "/b").canonicalPath());
     EXPECT_EQ(d->rowText(201, 1), "inre");
     EXPECT_NE(ui::automation::chooseDirectory("saknas"), "");
+}
+
+// A tool has no main window: its one dialog is the program's window. Escape must not end the
+// program, closing the frame must; while the dialog is the program's window, uiscript's steps
+// see the program running only as long as that dialog is open.
+TEST_F(DialogTest, ADialogShownAsTheProgramWindowEndsTheProgramOnlyThroughItsFrame) {
+    static const ui::DialogResource r{902, "Verktyg", 1, {{201, Kind::Edit, "", 0, 0}}};
+    auto* d = new ui::Dialog(nullptr, r);
+    d->showAsProgramWindow();
+    EXPECT_TRUE(ui::automation::programRunning());
+    auto* frame = qobject_cast<QDialog*>(d->impl().widget);
+    ASSERT_NE(frame, nullptr);
+    frame->reject(); // what Escape does
+    ui::automation::settle();
+    EXPECT_TRUE(d->isOpen());
+    EXPECT_EQ(ui::automation::closeActive(), "");
+    EXPECT_FALSE(ui::automation::programRunning());
+    ui::automation::settle(); // the dialog is deleted: the main window is the program's window again
+    EXPECT_TRUE(ui::automation::programRunning());
+    EXPECT_EQ(recorder().events, (std::vector<std::string>{"window Verktyg", "closed Verktyg"}));
 }
 
 } // namespace

@@ -64,9 +64,10 @@ TEST(UiscriptParse, ProgramArgumentsAndToday) {
     EXPECT_EQ(steps[1].verb, "today");
     EXPECT_EQ(steps[1].text, "2004-02-29 23:59:00");
     // Moments that do not exist, or are not written YYYY-MM-DD HH:MM:SS, are refused.
-    for (const char* bad : {"2003-02-29 10:00:00", "1900-02-29 10:00:00", "2004-13-01 10:00:00",
-                            "2004-04-31 10:00:00", "2004-01-01 24:00:00", "2004-01-01 10:60:00",
-                            "2004-1-01 10:00:00", "2004-01-01T10:00:00", "2004-01-01 10:00:00x", "2004-01-01"}) {
+    for (const char* bad :
+         {"2003-02-29 10:00:00", "1900-02-29 10:00:00", "2004-13-01 10:00:00", "2004-04-31 10:00:00",
+          "2004-01-01 24:00:00", "2004-01-01 10:60:00", "2004-1-01 10:00:00", "2004-01-01T10:00:00",
+          "2004-01-01 10:00:00x", "2004-01-01"}) {
         SCOPED_TRACE(bad);
         EXPECT_EQ(parseError(std::string("program rank\ntoday ") + bad + "\n"),
                   "line 2: today takes a moment as YYYY-MM-DD HH:MM:SS");
@@ -173,6 +174,26 @@ TEST(UiscriptRun, AFileThatCannotBeOpenedEndsTheProgramAsTheStoreDefines) {
     EXPECT_EQ(r.err, "Cannot open output file.\n");
     // The player file is read before the dialog closes: the program ends with it open.
     EXPECT_EQ(r.out, "window \"Turneringsverktyg\"\nwindow \"Välj turnering\"\n");
+}
+
+// A tool starts through uiscript with its arguments, as the program's own window; a `today` step
+// right after the program line is in force already when the tool preselects today's period
+// (May 2003: 3 x 5 + 1 + 1 = 17), a later one only from there on.
+TEST(UiscriptRun, ToolsStartWithTheirArgumentsAndTheDateOfTheLineAfterProgram) {
+    uitest::mainWindow();
+    Outcome r = runUiscript("program ratingbridge\ntoday 2003-05-10 12:00:00\ndump\n");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("105 dropdown sel=17\n"), std::string::npos) << r.out;
+    r = runUiscript("program ratingbridge\nclose\ntoday 2003-05-10 12:00:00\ndump\n");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "window \"Ranking från LOTT-turnering\"\nclosed \"Ranking från LOTT-turnering\"\n");
+    EXPECT_EQ(r.err, "uiscript: line 4: the program has ended\n");
+    r = runUiscript("program ratingbridge\ndump\ntoday 2003-05-10 12:00:00\n");
+    EXPECT_NE(r.out.find("105 dropdown sel=10\n"), std::string::npos) << r.out; // 2001-03-07: 3 x 3 + 0 + 1
+    r = runUiscript("program lagturnering --total\n");
+    EXPECT_EQ(r.out, "window \"Lagturneringen i skolsm\"\n");
+    r = runUiscript("program resultfix --lag\n");
+    EXPECT_EQ(r.out, "window \"Korrigeringsprogram Lag\"\n");
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <deque>
 
 #include "ui/automation.h"
+#include "ui/main_window.h"
 
 namespace ui::detail {
 namespace {
@@ -16,6 +17,7 @@ struct Runtime {
     bool running = false;
     int held = 0;
     std::vector<Window*> open;
+    Window* program = nullptr;
     automation::Listener* listener = nullptr;
     std::deque<int> answers;
     int prints = 0;
@@ -82,6 +84,15 @@ void closedWindow(Window* w) {
 
 const std::vector<Window*>& openWindows() {
     return rt().open;
+}
+
+void setProgramWindow(Window* w) {
+    rt().program = w;
+}
+
+Window* programWindow() {
+    if (rt().program) return rt().program;
+    return MainWindow::instance();
 }
 
 automation::Listener* listener() {

@@ -40,6 +40,11 @@ void opened(Window* w);
 void closedWindow(Window* w);
 const std::vector<Window*>& openWindows();
 
+// The window whose closing ends the program: one shown as the program's own window (a tool's only
+// window), else the main window; null when there is neither.
+void setProgramWindow(Window* w);
+Window* programWindow();
+
 automation::Listener* listener(); // null unless automated
 void setListener(automation::Listener* l);
 int nextAnswer(); // next queued message-box answer (1 when none)

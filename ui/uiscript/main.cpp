@@ -27,7 +27,8 @@ const char* const help =
     "                      first step: the program to start, with its own arguments\n"
     "                      (lott, rank, ratingbridge, lagturnering [--total], resultfix [--lag])\n"
     "  today DATE TIME     the date and time every program sees from here on, written\n"
-    "                      YYYY-MM-DD HH:MM:SS (until then the fixed moment 2001-03-07 19:05:02)\n"
+    "                      YYYY-MM-DD HH:MM:SS (until then the fixed moment 2001-03-07 19:05:02);\n"
+    "                      right after the program line, already when the program starts\n"
     "  menu ID             a menu command of the active window (else the main window's)\n"
     "  set ID TEXT         replace the text of an edit or combo field\n"
     "  check ID / uncheck ID, select ID ROW..., dblclick ID ROW, press ID\n"
@@ -89,6 +90,12 @@ int main(int argc, char** argv) {
     std::tm moment;
     store::parseMoment("2001-03-07 19:05:02", moment);
     store::fixLocalNow(moment);
+    // `today` steps right after `program` are in force when the program starts, so that what it
+    // does at start (a preselected period) can be scripted too.
+    for (std::size_t i = 1; i < steps.size() && steps[i].verb == "today"; ++i) {
+        store::parseMoment(steps[i].text, moment);
+        store::fixLocalNow(moment);
+    }
     start(steps.front().args);
     uiscript::Runner runner(std::move(steps));
     runner.start();

@@ -1,0 +1,10 @@
+// lagturnering: team standings from individual tournaments, as an HTML page. "--total" chooses
+// the total variant (1-1/2-0 summed); without it the relative variant (3-2-1, 40 x sum / players).
+#include "tools/lagturnering/shell/start.h"
+#include "ui/app.h"
+
+int main(int argc, char** argv) {
+    ui::Application app(argc, argv);
+    startLagturnering({argv + 1, argv + argc});
+    return app.run();
+}
