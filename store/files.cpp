@@ -45,18 +45,25 @@ std::vector<std::uint8_t> readBytes(const std::string& path) {
     return bytes;
 }
 
-void replaceBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    // The new contents go to a file beside the target that no other step uses, reach the disk,
-    // and then take the target's name in one rename.
+namespace {
+// The new contents go to a file beside the target that no other step uses, reach the disk when
+// `durable`, and then take the target's name in one rename.
+void replaceThroughRename(const std::string& path, const std::vector<std::uint8_t>& bytes, bool durable) {
     const std::string fresh = path + ".ny~";
     {
         auto f = openOrDie(fresh, "wb");
         writeAllOrDie(f.get(), bytes);
-        if (::fsync(::fileno(f.get())) != 0 && errno != EINVAL) fatalFileError();
+        if (durable && ::fsync(::fileno(f.get())) != 0 && errno != EINVAL)
+            fatalFileError();
     }
     std::error_code ec;
     std::filesystem::rename(fresh, path, ec);
     if (ec) fatalFileError();
+}
+} // namespace
+
+void replaceBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    replaceThroughRename(path, bytes, true);
 }
 
 void appendBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
@@ -86,6 +93,11 @@ std::string touchAndReadText(const std::string& path) {
 void writeText(const std::string& path, const std::string& utf8) {
     const std::string bytes = toCp1252(utf8);
     replaceBytes(path, std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+}
+
+void writeReport(const std::string& path, const std::string& utf8) {
+    const std::string bytes = toCp1252(utf8);
+    replaceThroughRename(path, std::vector<std::uint8_t>(bytes.begin(), bytes.end()), false);
 }
 
 } // namespace store

@@ -83,4 +83,10 @@ std::string readText(const std::string& path);         // must exist
 std::string touchAndReadText(const std::string& path); // created empty when missing
 void writeText(const std::string& path, const std::string& utf8);
 
+// --- report files (HTML pages, text reports; Windows-1252 on disk) ---
+// Replaced by one rename like every file, so a reader never sees half a page, but not forced to
+// disk first: a report is made again from the data files whenever it is shown, so losing the
+// newest copy in a power failure costs nothing, and publishing a page never waits for the disk.
+void writeReport(const std::string& path, const std::string& utf8);
+
 } // namespace store

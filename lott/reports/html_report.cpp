@@ -227,8 +227,8 @@ std::string finalTextPath(const std::string& folder, const ReportInput& in) {
 
 void writeReportFiles(const ReportInput& in, const std::string& folder) {
     makeFolder(folder);
-    store::writeText(htmlPath(folder, in), htmlPage(in));
-    if (in.vilkpaint == kSlutrapport) store::writeText(finalTextPath(folder, in), finalReportText(in));
+    store::writeReport(htmlPath(folder, in), htmlPage(in));
+    if (in.vilkpaint == kSlutrapport) store::writeReport(finalTextPath(folder, in), finalReportText(in));
 }
 
 } // namespace reports

@@ -48,7 +48,7 @@ Lagutfall raknaUt(const std::vector<int>& valda, const std::string& namnfalt, Va
     const std::string namn = evenemangsnamn(namnfalt);
     const auto rader = lagstallning(valda, v);
     skapaMapp(store::fil::LOTTUTSKRIFTER);
-    store::writeText(lagsidaPath(store::fil::LOTTUTSKRIFTER, namn), lagsida(namn, rader, v));
+    store::writeReport(lagsidaPath(store::fil::LOTTUTSKRIFTER, namn), lagsida(namn, rader, v));
     return valda.empty() ? Lagutfall::IngenTurneringVald : Lagutfall::Klart;
 }
 

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "ui/detail/dialog_impl.h"
@@ -95,7 +96,9 @@ QWidget* makeWidget(DialogImpl& d, ControlSlot& slot, std::map<int, QButtonGroup
     case Kind::MultiList:
     case Kind::DirList: {
         auto* l = new QListWidget();
-        l->setSelectionMode(c.kind == Kind::MultiList ? QAbstractItemView::MultiSelection
+        // A multi-selection list works as lists do everywhere: a click selects one row, Ctrl+click
+        // adds or removes a row, Shift+click a range.
+        l->setSelectionMode(c.kind == Kind::MultiList ? QAbstractItemView::ExtendedSelection
                                                       : QAbstractItemView::SingleSelection);
         l->setMinimumHeight(std::max(6, c.rowSpan * 2) * l->fontMetrics().height());
         if (c.kind == Kind::DirList) {
@@ -151,7 +154,20 @@ void DialogImpl::build() {
         // Buttons keep their natural size, centred in their cells, as on a tidy dialog.
         const bool button = slot.def.kind == Kind::Button || slot.def.kind == Kind::DefaultButton;
         if (button) slot.widget->setMinimumWidth(90);
-        grid->addWidget(slot.widget, slot.def.row, slot.def.col, slot.def.rowSpan, slot.def.colSpan,
+        QWidget* placed = slot.widget;
+        if (slot.def.kind == Kind::DirList) {
+            // The folder the list shows is named above it, so the user always sees where the
+            // program will read and write.
+            placed = new QWidget();
+            auto* column = new QVBoxLayout(placed);
+            column->setContentsMargins(0, 0, 0, 0);
+            auto* path = new QLabel();
+            path->setObjectName("directoryPath");
+            path->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            column->addWidget(path);
+            column->addWidget(slot.widget);
+        }
+        grid->addWidget(placed, slot.def.row, slot.def.col, slot.def.rowSpan, slot.def.colSpan,
                         button ? Qt::AlignCenter : Qt::Alignment());
         if (isList(slot.def.kind) && slot.def.kind == Kind::DirList) fillDirectory(slot);
     }
@@ -192,6 +208,11 @@ void DialogImpl::fillDirectory(ControlSlot& slot) {
     QSignalBlocker block(list);
     list->clear();
     QDir dir = QDir::current();
+    if (auto* path = list->parentWidget() ? list->parentWidget()->findChild<QLabel*>("directoryPath") : nullptr) {
+        const QString full = QDir::toNativeSeparators(dir.absolutePath());
+        path->setToolTip(full);
+        path->setText(path->fontMetrics().elidedText(full, Qt::ElideLeft, std::max(200, list->width())));
+    }
     if (!dir.isRoot()) list->addItem("..");
     for (const QString& name :
          dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase))
