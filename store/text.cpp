@@ -1,6 +1,8 @@
 #include "store/text.h"
 
+#include <algorithm>
 #include <array>
+#include <climits>
 #include <cstdint>
 
 namespace store {
@@ -104,6 +106,18 @@ std::string firstChars(std::string_view utf8, std::size_t n) {
         ++i;
     }
     return std::string(utf8.substr(0, i));
+}
+
+long long ledandeHeltal(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
+    bool negativ = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negativ = text[i++] == '-';
+    long long v = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+        v = std::min<long long>(v * 10 + (text[i] - '0'), INT_MAX);
+    return negativ ? -v : v;
 }
 
 } // namespace store

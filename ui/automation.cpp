@@ -82,6 +82,12 @@ detail::ControlSlot* control(const ControlRef& ref, std::string& error,
         return nullptr;
     }
     detail::ControlSlot* s = d->find(ref.id, ref.caption, ref.byCaption);
+    // A label's caption names the field it labels: the next control that is not a label.
+    if (s && s->def.kind == Kind::Static) {
+        auto it = d->controls.begin() + (s - d->controls.data());
+        it = std::find_if(it, d->controls.end(), [](const auto& c) { return c.def.kind != Kind::Static; });
+        s = it == d->controls.end() ? nullptr : &*it;
+    }
     if (!s) {
         error = "no control " + name(ref) + " in \"" + w->caption() + "\"";
         return nullptr;

@@ -21,7 +21,8 @@ namespace {
 const char* const help =
     "usage: uiscript SCRIPT\n"
     "Starts one program in the current directory and performs the script's steps on its windows,\n"
-    "one step a line (# starts a comment; a control is its id or its \"caption\"):\n"
+    "one step a line (# starts a comment; a control is its id or its \"caption\", and a\n"
+    "label's caption names the field it labels):\n"
     "  program NAME [ARG...]\n"
     "                      first step: the program to start, with its own arguments\n"
     "                      (lott, rank, ratingbridge, lagturnering [--total], resultfix [--lag])\n"

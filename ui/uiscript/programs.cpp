@@ -3,12 +3,14 @@
 #include <map>
 
 #include "lott/shell/start.h"
+#include "rank/shell/start.h"
 
 namespace uiscript {
 
 StartFunction findProgram(const std::string& name) {
     static const std::map<std::string, StartFunction> programs = {
         {"lott", [](const std::vector<std::string>&) { startLott(); }},
+        {"rank", [](const std::vector<std::string>&) { startRank(); }},
     };
     auto it = programs.find(name);
     return it == programs.end() ? nullptr : it->second;
