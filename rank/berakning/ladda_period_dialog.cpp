@@ -1,5 +1,6 @@
 #include "rank/berakning/ladda_period_dialog.h"
 
+#include "rank/berakning/periodval.h"
 #include "rank/berakning/rankingberakna.h"
 #include "rank/berakning/verkstallda_perioder.h"
 #include "rank/kommando.h"
@@ -39,13 +40,9 @@ void LaddaPeriodDialog::lasspelare(int vv) {
     }
     for (int p = 0; p < rating::kAntalPerioder; ++p)
         addRow(IDC_LISTA, rating::periodText(p));
-    const std::tm idag = store::localNow();
-    int index = rating::periodIndex(idag.tm_year + 1900, idag.tm_mon + 1);
-    if (state_.visaforegoendeperiod == 1) {
-        --index;
-        state_.visaforegoendeperiod = 0;
-    }
-    if (index >= 0 && index < rating::kAntalPerioder) select(IDC_LISTA, index);
+    const int index = forvaldPeriod(store::localNow(), state_.visaforegoendeperiod == 1);
+    state_.visaforegoendeperiod = 0;
+    if (index >= 0) select(IDC_LISTA, index);
 }
 
 void LaddaPeriodDialog::CmOk() {
