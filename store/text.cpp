@@ -71,7 +71,15 @@ char32_t nextCodePoint(std::string_view s, std::size_t& i) {
 
 } // namespace
 
+namespace {
+bool ascii(std::string_view s) {
+    return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+} // namespace
+
 std::string toCp1252(std::string_view utf8) {
+    // Most names and texts are plain ASCII, the same in both encodings.
+    if (ascii(utf8)) return std::string(utf8);
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
@@ -82,6 +90,7 @@ std::string toCp1252(std::string_view utf8) {
 }
 
 std::string fromCp1252(std::string_view bytes) {
+    if (ascii(bytes)) return std::string(bytes);
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 4);
     for (unsigned char b : bytes)

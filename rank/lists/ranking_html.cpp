@@ -87,21 +87,26 @@ std::string rankingHtml(const std::vector<spelarstruct>& sorterade, const std::v
     int k = 0;
     for (const auto& s : sorterade) {
         out += "        <td width='182' height='13'><p><font color='navy'>";
-        out += std::to_string(++k) + "." + esc(s.namn) + "</font>\n";
+        out += std::to_string(++k);
+        out += '.';
+        out += esc(s.namn);
+        out += "</font>\n";
         if (auto it = mailAv.find(s.namn); it != mailAv.end())
             for (const std::string* adress : it->second) {
-                out += "        <a href='mailto:" + attribut(*adress) +
-                       "'><font color='navy'><img src='mailtous.gif'\n";
+                out += "        <a href='mailto:";
+                out += attribut(*adress);
+                out += "'><font color='navy'><img src='mailtous.gif'\n";
                 out += "        align='bottom' width='30' height='12' border='2'></font></a>";
             }
         out += "</td>\n";
-        out += "       <td width='110' height='13'><p><font color='navy'>" + std::to_string(s.ranking) +
-               "</font></td>\n";
+        out += "       <td width='110' height='13'><p><font color='navy'>";
+        out += std::to_string(s.ranking);
+        out += "</font></td>\n";
         if (eloKolumn) {
             const auto it = eloAv.find(s.namn);
-            const bool har = it != eloAv.end() && it->second > 0;
-            out += "       <td width='99' height='13'><p><font color='navy'>" +
-                   (har ? std::to_string(it->second) : std::string("-")) + "</font></td>\n";
+            out += "       <td width='99' height='13'><p><font color='navy'>";
+            out += it != eloAv.end() && it->second > 0 ? std::to_string(it->second) : std::string("-");
+            out += "</font></td>\n";
         }
         out += "    </tr>\n";
     }
