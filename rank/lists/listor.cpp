@@ -10,7 +10,7 @@ namespace {
 
 // The left margin of titles and texts, and the stamp's right edge.
 constexpr double kVanster = 0.06;
-constexpr double kHoger = 0.96;
+constexpr double kHoger = 0.94;
 
 Rad stampelrad(const std::string& stampel) {
     return {Stil::Text, {{kHoger, stampel, true}}, 1};

@@ -29,6 +29,8 @@ const char* rubrik(Listslag slag) {
 // Scroll steps of the client area, in pixels.
 constexpr int kScrollX = 8;
 constexpr int kScrollY = 16;
+// The vertical scroll bar and the frame take this much of the window's width.
+constexpr int kScrollbarOchRam = 24;
 
 } // namespace
 
@@ -49,8 +51,16 @@ UtskrifterWin::UtskrifterWin(ui::Window* parent, Listslag slag, Listinnehall lis
     // The screen shows every row; it scrolls when they reach below the window.
     const Sida allt = layoutSida(lista_, {0, lista_.rader.size()}, false, bredd, skarm_);
     const int yRange = static_cast<int>(std::ceil(allt.botten / kScrollY)) + 2;
-    setScroller(kScrollX, kScrollY, bredd / kScrollX, std::max(yRange, hojd / kScrollY));
+    // As wide as the client area beside the vertical scroll bar, unless a long text reaches further
+    // (text widths estimated from the font height).
+    double hogerkant = bredd - kScrollbarOchRam;
+    for (const Placerad& p : allt.texter)
+        if (!p.hoger)
+            hogerkant = std::max(hogerkant, p.x + 0.6 * p.hojd * static_cast<double>(p.text.size()));
+    setScroller(kScrollX, kScrollY, static_cast<int>(std::ceil(hogerkant / kScrollX)),
+                std::max(yRange, hojd / kScrollY));
 
+    setPrintTitle(slag == Listslag::Rapport ? "Rankingrapport" : "Utskrifter");
     onCommand(CM_SKRIVUT, [this] { CmFilePrint(); });
     onCommand(CM_SIDINSTALLNING, [this] { CmFilePageSetup(); });
     onCommand(CM_STANGFONSTER, [this] { close(); });
