@@ -15,7 +15,23 @@ using namespace rankres;
 namespace rank {
 
 namespace {
+
 constexpr int kSsfOmgangar = 100;
+
+// The message with which each mode hands over to the main window (mode 1 finishes on its own).
+int nastaSteg(int vv) {
+    switch (vv) {
+    case 2:
+        return MSG_SSFLISTA;
+    case 3:
+        return MSG_RAPPORT;
+    case 4:
+        return MSG_ALLA_RAPPORTER;
+    default:
+        return MSG_RESULTAT;
+    }
+}
+
 } // namespace
 
 LaddaPeriodDialog::LaddaPeriodDialog(ui::Window* parent, RankState& state)
@@ -58,23 +74,22 @@ void LaddaPeriodDialog::CmOk() {
         return;
     }
     if (vv_ >= 2) state_.globindex = vald;
-    static constexpr int kNasta[] = {MSG_RESULTAT, 0, MSG_SSFLISTA, MSG_RAPPORT, MSG_ALLA_RAPPORTER};
     vidare_ = true;
     close();
-    post(kNasta[vv_ < 0 || vv_ > 4 ? 0 : vv_]);
+    post(nastaSteg(vv_));
 }
 
 void LaddaPeriodDialog::rankingberakna() {
     rankingberaknaFiler(state_.globperiod);
-    if (ui::TEnkel(this, MSG_ERSATT_RANKING).Execute() != 1) return;
-    if (periodenVerkstalld(state_.globperiod) && ui::TEnkel(this, MSG_REDAN_VERKSTALLD).Execute() != 1)
+    if (ui::TEnkel(this, RUTA_ERSATT_RANKING).Execute() != 1) return;
+    if (periodenVerkstalld(state_.globperiod) && ui::TEnkel(this, RUTA_REDAN_VERKSTALLD).Execute() != 1)
         return;
     verkstallRankingberakning();
     noteraVerkstalld(state_.globperiod);
 }
 
 void LaddaPeriodDialog::hjalp() {
-    ui::TEnkel(this, MSG_HJALP_PERIOD).Execute();
+    ui::TEnkel(this, RUTA_HJALP_PERIOD).Execute();
 }
 
 void LaddaPeriodDialog::onDestroy() {

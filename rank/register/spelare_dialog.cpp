@@ -59,16 +59,16 @@ void SpelareDialog::CmOk() {
     case Medlemsutfall::Sparad:
         break;
     case Medlemsutfall::TomtNamn:
-        meddelande = MSG_INGET_NAMN;
+        meddelande = RUTA_INGET_NAMN;
         break;
     case Medlemsutfall::SammaNamn:
-        meddelande = MSG_SAMMA_NAMN;
+        meddelande = RUTA_SAMMA_NAMN;
         break;
     case Medlemsutfall::OgiltigRanking:
-        meddelande = MSG_INGEN_RANKING;
+        meddelande = RUTA_INGEN_RANKING;
         break;
     case Medlemsutfall::NamnetAndrat:
-        meddelande = MSG_NAMNET_ANDRAT;
+        meddelande = RUTA_NAMNET_ANDRAT;
         break;
     }
     if (meddelande) ui::TEnkel(this, meddelande).Execute();

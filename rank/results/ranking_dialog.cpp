@@ -86,7 +86,7 @@ void RankingDialog::bekraftaa() {
                       text(IDC_RESULTAT),    text(IDC_TURNERING), text(IDC_DATUM)};
     const auto parti = bekraftaParti(state_.globnamn, state_.globperiod, f);
     if (!parti) {
-        ui::TEnkel(this, MSG_PARTI_FEL).Execute();
+        ui::TEnkel(this, RUTA_PARTI_FEL).Execute();
         return;
     }
     noteraParti(*parti);
@@ -100,7 +100,7 @@ void RankingDialog::bekraftab() {
     const auto andring =
         bekraftaTurnering(state_.globnamn, state_.globperiod, text(IDC_AKTUELLTURNERING), text(IDC_ANDRING));
     if (!andring) {
-        ui::TEnkel(this, MSG_TURNERING_FEL).Execute();
+        ui::TEnkel(this, RUTA_TURNERING_FEL).Execute();
         return;
     }
     noteraTurnering(*andring);

@@ -48,7 +48,7 @@ FDemoWin::~FDemoWin() = default;
 
 bool FDemoWin::oppnaKommando() {
     if (kommando::upptagen()) {
-        ui::TEnkel(this, MSG_FONSTER_OPPET).Execute();
+        ui::TEnkel(this, RUTA_FONSTER_OPPET).Execute();
         return false;
     }
     kommando::oppna();
@@ -67,7 +67,7 @@ void FDemoWin::valjPeriod(int vv) {
 void FDemoWin::Cmfont() {
     // "Standard" keeps every list at the small sizes; "Större", or closing the box, lets wider
     // screens use their larger ones.
-    const int svar = ui::TEnkel(this, MSG_FONT).Execute();
+    const int svar = ui::TEnkel(this, RUTA_FONT).Execute();
     store::writeText(fil::FONT, svar == 1 ? "0" : "1");
 }
 
@@ -140,7 +140,7 @@ void FDemoWin::rankingberakna() {
 }
 
 void FDemoWin::CmAbout() {
-    ui::TEnkel(this, MSG_OM).Execute();
+    ui::TEnkel(this, RUTA_OM).Execute();
 }
 
 } // namespace rank

@@ -6,19 +6,20 @@
 
 namespace rankres {
 
+// The boxes ("rutor") of the catalogue, shown with TEnkel.
 enum Meddelande {
-    MSG_SAMMA_NAMN = 1,        // a new member named like one in the register
-    MSG_INGEN_RANKING = 2,     // a member without a valid rating
-    MSG_NAMNET_ANDRAT = 3,     // an update whose name was changed
-    MSG_PARTI_FEL = 4,         // a game without a valid rating or result
-    MSG_TURNERING_FEL = 5,     // a tournament change out of range
-    MSG_HJALP_PERIOD = 6,      // help of the period dialog
-    MSG_ERSATT_RANKING = 7,    // confirmation of the recalculation: "&Verkställ" / "&Avbryt"
-    MSG_FONT = 8,              // the text size: "Standard" / "Större"
-    MSG_INGET_NAMN = 9,        // a member without a name
-    MSG_REDAN_VERKSTALLD = 10, // the period's recalculation was committed before: "&Ja" / "&Nej"
-    MSG_OM = 11,               // "Om programmet"
-    MSG_FONSTER_OPPET = 36,    // another dialog is open
+    RUTA_SAMMA_NAMN = 1,        // a new member named like one in the register
+    RUTA_INGEN_RANKING = 2,     // a member without a valid rating
+    RUTA_NAMNET_ANDRAT = 3,     // an update whose name was changed
+    RUTA_PARTI_FEL = 4,         // a game without a valid rating or result
+    RUTA_TURNERING_FEL = 5,     // a tournament change out of range
+    RUTA_HJALP_PERIOD = 6,      // help of the period dialog
+    RUTA_ERSATT_RANKING = 7,    // confirmation of the recalculation: "&Verkställ" / "&Avbryt"
+    RUTA_FONT = 8,              // the text size: "Standard" / "Större"
+    RUTA_INGET_NAMN = 9,        // a member without a name
+    RUTA_REDAN_VERKSTALLD = 10, // the period's recalculation was committed before: "&Ja" / "&Nej"
+    RUTA_OM = 11,               // "Om programmet"
+    RUTA_FONSTER_OPPET = 36,    // another dialog is open
 };
 
 const std::vector<ui::Message>& messages();
