@@ -78,11 +78,15 @@ bool ascii(std::string_view s) {
 } // namespace
 
 std::string toCp1252(std::string_view utf8) {
-    // Most names and texts are plain ASCII, the same in both encodings.
-    if (ascii(utf8)) return std::string(utf8);
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
+        // Runs of ASCII, the same in both encodings, are copied as they are.
+        std::size_t j = i;
+        while (j < utf8.size() && static_cast<unsigned char>(utf8[j]) < 0x80)
+            ++j;
+        out.append(utf8.substr(i, j - i));
+        if ((i = j) == utf8.size()) break;
         const int b = codePointToCp1252(nextCodePoint(utf8, i));
         out += b < 0 ? '?' : static_cast<char>(b);
     }
@@ -90,6 +94,7 @@ std::string toCp1252(std::string_view utf8) {
 }
 
 std::string fromCp1252(std::string_view bytes) {
+    // Most names and texts are plain ASCII, the same in both encodings.
     if (ascii(bytes)) return std::string(bytes);
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 4);
