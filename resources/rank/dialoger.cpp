@@ -17,6 +17,12 @@ ui::DialogResource valLista(int nummer, const char* titel, const char* etikett, 
     return d;
 }
 
+// A labelled edit field: the label in column `kol`, the field of `langd` characters beside it.
+void faltMedEtikett(ui::DialogResource& d, int rad, int kol, const char* etikett, int id, int langd) {
+    d.controls.push_back({ui::IDSTATIC, Kind::Static, etikett, rad, kol});
+    d.controls.push_back({id, Kind::Edit, "", rad, kol + 1, 1, 1, langd});
+}
+
 } // namespace
 
 const ui::DialogResource& valjSpelare() {
@@ -39,8 +45,7 @@ const ui::DialogResource& spelaruppgifter() {
     static const ui::DialogResource dialog = [] {
         ui::DialogResource d{203, "Spelaruppgifter", 4, {}};
         auto falt = [&d](int rad, int kol, const char* etikett, int id, int langd) {
-            d.controls.push_back({ui::IDSTATIC, Kind::Static, etikett, rad, kol});
-            d.controls.push_back({id, Kind::Edit, "", rad, kol + 1, 1, 1, langd});
+            faltMedEtikett(d, rad, kol, etikett, id, langd);
         };
         falt(0, 0, "&Namn", IDC_NAMN, 29);
         falt(0, 2, "&Födelsedatum", IDC_FODELSEDATUM, 19);
@@ -62,8 +67,7 @@ const ui::DialogResource& nyaResultat() {
     static const ui::DialogResource dialog = [] {
         ui::DialogResource d{204, "Nya rankingberäknande resultat", 4, {}};
         auto falt = [&d](int rad, int kol, const char* etikett, int id, int langd) {
-            d.controls.push_back({ui::IDSTATIC, Kind::Static, etikett, rad, kol});
-            d.controls.push_back({id, Kind::Edit, "", rad, kol + 1, 1, 1, langd});
+            faltMedEtikett(d, rad, kol, etikett, id, langd);
         };
         // Games on the left, with the opponents met before; tournaments on the right.
         d.controls.push_back({ui::IDSTATIC, Kind::Static, "Tidigare motståndare", 0, 0, 1, 2});
