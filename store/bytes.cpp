@@ -45,7 +45,7 @@ std::string ByteReader::text(std::size_t width) {
     std::size_t n = 0;
     while (n < width && p_[n] != 0)
         ++n;
-    std::string out = fromCp1252(std::string(reinterpret_cast<const char*>(p_), n));
+    std::string out = fromCp1252(std::string_view(reinterpret_cast<const char*>(p_), n));
     p_ += width;
     return out;
 }

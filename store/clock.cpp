@@ -58,4 +58,11 @@ bool parseMoment(const std::string& text, std::tm& out) {
     return true;
 }
 
+std::string dateStamp(const std::tm& when) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%d.%02d.%02d     %02d.%02d.%02d", when.tm_year + 1900, when.tm_mon + 1,
+                  when.tm_mday, when.tm_hour, when.tm_min, when.tm_sec);
+    return buf;
+}
+
 } // namespace store

@@ -14,4 +14,8 @@ void fixLocalNow(const std::tm& moment);
 // Parses "YYYY-MM-DD HH:MM:SS" into `out`; false when the text is not such a valid moment.
 bool parseMoment(const std::string& text, std::tm& out);
 
+// The date stamp at the top right of every printed list and report: year.month.day, five blanks,
+// hour.minute.second, each part below 10 with a leading "0" ("2001.03.07     19.05.02").
+std::string dateStamp(const std::tm& when);
+
 } // namespace store

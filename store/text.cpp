@@ -1,6 +1,8 @@
 #include "store/text.h"
 
+#include <algorithm>
 #include <array>
+#include <climits>
 #include <cstdint>
 
 namespace store {
@@ -69,10 +71,22 @@ char32_t nextCodePoint(std::string_view s, std::size_t& i) {
 
 } // namespace
 
+namespace {
+bool ascii(std::string_view s) {
+    return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+} // namespace
+
 std::string toCp1252(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
+        // Runs of ASCII, the same in both encodings, are copied as they are.
+        std::size_t j = i;
+        while (j < utf8.size() && static_cast<unsigned char>(utf8[j]) < 0x80)
+            ++j;
+        out.append(utf8.substr(i, j - i));
+        if ((i = j) == utf8.size()) break;
         const int b = codePointToCp1252(nextCodePoint(utf8, i));
         out += b < 0 ? '?' : static_cast<char>(b);
     }
@@ -80,6 +94,8 @@ std::string toCp1252(std::string_view utf8) {
 }
 
 std::string fromCp1252(std::string_view bytes) {
+    // Most names and texts are plain ASCII, the same in both encodings.
+    if (ascii(bytes)) return std::string(bytes);
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 4);
     for (unsigned char b : bytes)
@@ -104,6 +120,18 @@ std::string firstChars(std::string_view utf8, std::size_t n) {
         ++i;
     }
     return std::string(utf8.substr(0, i));
+}
+
+long long ledandeHeltal(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
+    bool negativ = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negativ = text[i++] == '-';
+    long long v = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+        v = std::min<long long>(v * 10 + (text[i] - '0'), INT_MAX);
+    return negativ ? -v : v;
 }
 
 } // namespace store

@@ -20,4 +20,9 @@ std::size_t charCount(std::string_view utf8);
 // The first n characters of a UTF-8 string.
 std::string firstChars(std::string_view utf8, std::size_t n);
 
+// The leading decimal integer of a typed text, read as the C library's atoi reads it (blanks and
+// one sign allowed first, anything after the digits ignored); 0 when there is none. Long digit
+// runs saturate at INT_MAX (or -INT_MAX) instead of overflowing.
+long long ledandeHeltal(std::string_view text);
+
 } // namespace store

@@ -69,6 +69,7 @@ void printPages(ReportWindow& w, QPrinter& printer, int firstPage, int pages, do
 struct ReportWindow::Parts {
     QScrollArea* scroll = nullptr;
     detail::PaintArea* area = nullptr;
+    QString printTitle = "Utskrifter";
 };
 
 ReportWindow::ReportWindow(Window* parent, const std::string& caption, const MenuResource& menu)
@@ -136,16 +137,22 @@ bool ReportWindow::print(int pages) {
             QPrinter pdf(QPrinter::HighResolution);
             pdf.setOutputFormat(QPrinter::PdfFormat);
             pdf.setOutputFileName(QString("print-%1.pdf").arg(detail::nextPrintNumber()));
+            pdf.setDocName(p.printTitle);
             detail::printPages(*this, pdf, page, 1, w, h);
         }
         return true;
     }
     QPrinter& printer = detail::sharedPrinter();
     QPrintDialog dialog(&printer, impl().widget);
-    dialog.setWindowTitle("Utskrifter");
+    dialog.setWindowTitle(p.printTitle);
     if (dialog.exec() != QDialog::Accepted) return false;
+    printer.setDocName(p.printTitle);
     detail::printPages(*this, printer, 1, pages, w, h);
     return true;
+}
+
+void ReportWindow::setPrintTitle(const std::string& title) {
+    parts_->printTitle = detail::toQ(title);
 }
 
 } // namespace ui

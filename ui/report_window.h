@@ -28,6 +28,8 @@ class ReportWindow : public Window {
     // dialog of the shared printer first (which also prints to PDF); under automation writes
     // "print-N.pdf" files instead. Returns false when the user cancelled.
     bool print(int pages = 1);
+    // The print job's title (the print dialog's caption and the document name); "Utskrifter" unless set.
+    void setPrintTitle(const std::string& title);
 
     // Draws the report; canvas.printing() and canvas.page() tell screen from printer.
     virtual void paint(Canvas& canvas) = 0;

@@ -23,12 +23,7 @@ std::string ratingChangeText(double rankingandring) {
     return text.size() > 5 ? "0" : text;
 }
 
-std::string docht(const std::tm& when) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%d.%02d.%02d     %02d.%02d.%02d", when.tm_year + 1900, when.tm_mon + 1,
-                  when.tm_mday, when.tm_hour, when.tm_min, when.tm_sec);
-    return buf;
-}
+std::string docht(const std::tm& when) { return store::dateStamp(when); }
 
 std::string dochtNow() { return docht(store::localNow()); }
 

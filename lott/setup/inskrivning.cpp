@@ -1,25 +1,9 @@
 #include "lott/setup/inskrivning.h"
 
-#include <algorithm>
-#include <cctype>
-#include <climits>
-
 #include "store/text.h"
 
-long long ledandeHeltal(const std::string& text) {
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
-        ++i;
-    bool negativ = false;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negativ = text[i++] == '-';
-    long long v = 0;
-    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i)
-        v = std::min<long long>(v * 10 + (text[i] - '0'), INT_MAX);
-    return negativ ? -v : v;
-}
-
 int normaliseraRanking(const std::string& text, bool valfri) {
-    const long long r = ledandeHeltal(text);
+    const long long r = store::ledandeHeltal(text);
     if (r > 700 && r < 3100) return static_cast<int>(r);
     if (valfri && r > 0 && r < 100) return static_cast<int>(r);
     return 0;

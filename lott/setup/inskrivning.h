@@ -23,10 +23,6 @@ struct InskrivenRad {
     bool operator==(const InskrivenRad&) const = default;
 };
 
-// The leading decimal integer of a text (blanks and one sign allowed first); 0 when there is none.
-// Long digit runs saturate instead of overflowing.
-long long ledandeHeltal(const std::string& text);
-
 // A typed ranking as stored: kept when 700 < r < 3100, or for a "Valfritt" tournament when
 // 0 < r < 100 (there the field holds a team size); everything else, unreadable text included, is 0.
 int normaliseraRanking(const std::string& text, bool valfri);

@@ -75,7 +75,7 @@ bool laggTillMallspelare(MallRaknare& raknare, const std::string& namnText, cons
     s.nr = raknare.spelare + 1;
     s.namn = namn;
     s.klubb = klubb;
-    s.ranking = rankingKravs ? static_cast<std::int32_t>(ledandeHeltal(ranking)) : 0;
+    s.ranking = rankingKravs ? static_cast<std::int32_t>(store::ledandeHeltal(ranking)) : 0;
     store::appendOne(store::fil::LADDAS, s);
     ++raknare.spelare;
     return true;

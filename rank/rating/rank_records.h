@@ -25,14 +25,14 @@ inline constexpr const char* AKLUBB = "AKLUBB"; // club name, one line without l
 inline constexpr const char* STANGT = "STANGT"; // "1" while a dialog is open, else "0"
 inline constexpr const char* FONT = "FONT.DAT"; // text size of the list window
 // scratch and pending files
-inline constexpr const char* STEMP = "STEMP";     // new ratings before the commit; "SPEL" rewrite
-inline constexpr const char* TSPEL = "TSPEL";     // "SPEL" rewrite when a member is updated
-inline constexpr const char* ALA = "ALA";         // pending games; undo rewrite of "AA"
-inline constexpr const char* AA = "AA";           // undo's working copy of "ALLA"
-inline constexpr const char* TALA = "TALA";       // pending tournament changes
-inline constexpr const char* ELOTEMP = "ELOTEMP"; // "ELO" rewrite
-inline constexpr const char* TMAIL = "TMAIL";     // "MAIL" rewrite
-inline constexpr const char* TILISTA = "TILISTA"; // "ILISTA" rewrite
+inline constexpr const char* STEMP = "STEMP";         // new ratings before the commit; "SPEL" rewrite
+inline constexpr const char* TSPEL = "TSPEL";         // "SPEL" rewrite when a member is updated
+inline constexpr const char* ALA = "ALA";             // pending games; undo rewrite of "AA"
+inline constexpr const char* AA = "AA";               // undo's working copy of "ALLA"
+inline constexpr const char* TALA = "TALA";           // pending tournament changes
+inline constexpr const char* ELOTEMP = "ELOTEMP";     // "ELO" rewrite
+inline constexpr const char* TMAIL = "TMAIL";         // "MAIL" rewrite
+inline constexpr const char* TILISTA = "TILISTA";     // "ILISTA" rewrite
 inline constexpr const char* TEMPTALLA = "TEMPTALLA"; // "TALLA" rewrite by the tournament export
 // folder of report files
 inline constexpr const char* RANKINGUTSKRIFTER = "rankingutskrifter";
@@ -48,7 +48,7 @@ struct spelarstruct {
     std::string namn;
     std::string fodelsedata; // date of birth, free text
     std::int32_t ranking = 0;
-    std::string klass; // free text
+    std::string klass;          // free text
     std::int32_t nyspelare = 0; // 1: new player for the federation list
     std::string gammalklubb;    // previous club; empty unless nyspelare is 1
     void encode(std::uint8_t* out) const;
@@ -60,9 +60,9 @@ struct spelarstruct {
 // resultat 64, klubb[30] 68, turnering[30] 98, datum[20] 128, period 148.
 struct allastruct {
     static constexpr std::size_t size = 152;
-    std::string egenspelare; // the member
-    std::string namn;        // the opponent ("Ej angiven" when not given)
-    std::int32_t ranking = 0; // the opponent's rating
+    std::string egenspelare;   // the member
+    std::string namn;          // the opponent ("Ej angiven" when not given)
+    std::int32_t ranking = 0;  // the opponent's rating
     std::int32_t resultat = 0; // from the member's side: 1 win, 2 loss, 3 draw
     std::string klubb;         // "Ej angiven" when not given
     std::string turnering;     // "Ej angiven" when not given
@@ -77,8 +77,8 @@ struct allastruct {
 // namn[30] 30, rankingandring 60, period 64.
 struct tallastruct {
     static constexpr std::size_t size = 68;
-    std::string egenspelare; // the member
-    std::string namn;        // the tournament
+    std::string egenspelare;         // the member
+    std::string namn;                // the tournament
     std::int32_t rankingandring = 0; // points to add
     std::int32_t period = 0;
     void encode(std::uint8_t* out) const;

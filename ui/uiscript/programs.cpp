@@ -3,6 +3,7 @@
 #include <map>
 
 #include "lott/shell/start.h"
+#include "rank/shell/start.h"
 #include "tools/lagturnering/shell/start.h"
 #include "tools/ratingbridge/shell/start.h"
 #include "tools/resultfix/shell/start.h"
@@ -12,6 +13,7 @@ namespace uiscript {
 StartFunction findProgram(const std::string& name) {
     static const std::map<std::string, StartFunction> programs = {
         {"lott", [](const std::vector<std::string>&) { startLott(); }},
+        {"rank", [](const std::vector<std::string>&) { startRank(); }},
         {"ratingbridge", &startRatingbridge},
         {"lagturnering", &startLagturnering},
         {"resultfix", &startResultfix},
