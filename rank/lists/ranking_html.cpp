@@ -126,7 +126,7 @@ std::string gorhtml(const std::vector<spelarstruct>& sorterade, bool flytande) {
     const auto mail = store::touchAndReadAll<mailstruct>(fil::MAIL);
     const std::tm idag = store::localNow();
     const std::string path = std::string(fil::RANKINGUTSKRIFTER) + "/" + rankingHtmlNamn(flytande, idag);
-    store::writeText(path, rankingHtml(sorterade, elo, mail, lasKlubbnamn(), flytande, idag));
+    store::writeReport(path, rankingHtml(sorterade, elo, mail, lasKlubbnamn(), flytande, idag));
     return path;
 }
 

@@ -95,7 +95,7 @@ Rankingrapport skrivRankingrapport(const std::string& namn, int period) {
     const auto alla = store::touchAndReadAll<allastruct>(fil::ALLA);
     const auto talla = store::touchAndReadAll<tallastruct>(fil::TALLA);
     Rankingrapport r = rankingrapport(namn, period, alla, talla);
-    store::writeText(rapportfilNamn(namn), rapportfil(r));
+    store::writeReport(rapportfilNamn(namn), rapportfil(r));
     return r;
 }
 
@@ -118,11 +118,11 @@ void skrivAllaRapporter(int period) {
     std::string gemensam;
     for (const auto& s : sorterade) {
         const Rankingrapport r = index.rapport(s.namn);
-        store::writeText(rapportfilNamn(s.namn), rapportfil(r));
+        store::writeReport(rapportfilNamn(s.namn), rapportfil(r));
         gemensam += "\t\t" + s.namn + (store::charCount(s.namn) < 16 ? "\t" : "") + "\t" +
                     std::to_string(s.ranking) + "\n" + partirader(r) + turneringsrader(r) + "\n\n";
     }
-    store::writeText(std::string(fil::RANKINGUTSKRIFTER) + "/Rankingrapport_Alla.txt", gemensam);
+    store::writeReport(std::string(fil::RANKINGUTSKRIFTER) + "/Rankingrapport_Alla.txt", gemensam);
 }
 
 } // namespace rank
