@@ -1,6 +1,7 @@
 #include "lott/pairing/monrad.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "lott/pairing/farger.h"
 #include "lott/pairing/monrad_ordning.h"
@@ -62,6 +63,22 @@ void frirondTillSistaBordet(Parlista& lista) {
     lista.push_back(b);
 }
 
+// Games against a bye keep counting as games against the bye, whatever number it had then: the
+// number of a "Frirond" record, or a number no record of the player file has (a bye whose record
+// a late entry removed, or one added in an earlier round), becomes `frirondNr`. So a player who
+// has had the bye is not given it again under its new number.
+std::vector<partistruct> frironderSom(std::vector<partistruct> partier,
+                                      const std::vector<spelarstructtva>& spelare, int frirondNr) {
+    std::unordered_set<int> riktiga;
+    for (const auto& s : spelare)
+        if (!store::isBye(s.namn)) riktiga.insert(s.nr);
+    for (auto& p : partier) {
+        if (!riktiga.count(p.vit)) p.vit = frirondNr;
+        if (!riktiga.count(p.svart)) p.svart = frirondNr;
+    }
+    return partier;
+}
+
 } // namespace
 
 Parlista monrada(const std::vector<spelarstructtva>& spelare) {
@@ -89,13 +106,16 @@ Parlista monrada(const std::vector<spelarstructtva>& spelare) {
 }
 
 Lottningsutfall monradb(const MonradIndata& in) {
-    const PartiIndex partier(in.partier);
-    auto lista = poangOchVita(in.spelare, partier, in.valfritt ? &in.valfri : nullptr);
-
     int storstaNr = 0;
     for (const auto& s : in.spelare)
         storstaNr = std::max(storstaNr, s.nr);
-    lankabortutgadda(lista, in.utgatt, storstaNr + 1);
+    const auto registrerad = std::find_if(in.spelare.begin(), in.spelare.end(),
+                                          [](const spelarstructtva& s) { return store::isBye(s.namn); });
+    const int frirondNr = registrerad != in.spelare.end() ? registrerad->nr : storstaNr + 1;
+
+    const PartiIndex partier(frironderSom(in.partier, in.spelare, frirondNr));
+    auto lista = poangOchVita(in.spelare, partier, in.valfritt ? &in.valfri : nullptr);
+    lankabortutgadda(lista, in.utgatt, frirondNr);
 
     Lottningsutfall utfall;
     auto placerade = monradSok(ordna(lista, partier, in.valdrond), partier, &utfall.rakning);
