@@ -41,11 +41,17 @@ const ControlSlot* DialogImpl::find(int id) const {
 
 ControlSlot* DialogImpl::find(int id, const std::string& caption, bool byCaption) {
     if (!byCaption) return find(id);
+    ControlSlot* found = nullptr;
     for (auto& s : controls)
-        if (s.text == caption) return &s;
+        if (!found && s.text == caption) found = &s;
     for (auto& s : controls)
-        if (stripMnemonic(s.text) == caption) return &s;
-    return nullptr;
+        if (!found && stripMnemonic(s.text) == caption) found = &s;
+    // A label with a mnemonic names the field it labels, as its mnemonic moves there.
+    if (found && found->def.kind == Kind::Static)
+        if (QWidget* buddy = static_cast<QLabel*>(found->widget)->buddy())
+            for (auto& s : controls)
+                if (s.widget == buddy) return &s;
+    return found;
 }
 
 void DialogImpl::run(const std::map<int, std::function<void()>>& table, int id) {
