@@ -27,6 +27,7 @@ struct LottState {
     int schwanrop = 0;      // 1 while the pairing engine asks for its form of the standings
     int klubbfinns = 0;     // the last standings have a club column
     int rankingfinns = 0;   // the last standings have a rating column
+    int finnsutgadda = 0;   // the tournament of the last standings has withdrawn players
 
     // In-memory lists, freed by number through rensalistab.
     std::vector<spelarstructtva> slistab;  // player list (list 0/1), file order

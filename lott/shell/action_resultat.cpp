@@ -1,3 +1,4 @@
+#include "lott/pairing/utlankning.h"
 #include "lott/results/resultat_dialog.h"
 #include "lott/results/stallningfunk.h"
 #include "lott/shell/actions.h"
@@ -11,5 +12,6 @@ void oppnaResultat(FDemoWin& w) {
 void visaStallning(FDemoWin& w) {
     LottState& s = w.state();
     s.globvanta = stallningfunk(s);
+    futgadda(s);
     oppnaRapport(w);
 }

@@ -17,3 +17,11 @@ void visaStallning(FDemoWin& w);
 void visaTidigareResultat(FDemoWin& w);
 // Code 12: the final report with its cross table.
 void visaSlutrapport(FDemoWin& w);
+// Codes 7 and 71: the adjourned-games dialog, on the open games or on every game.
+void oppnaAvbrott(FDemoWin& w);
+void oppnaAngra(FDemoWin& w);
+// Code 8: takes back the latest round of the chosen tournament and ends the command.
+void taTillbakaRond(FDemoWin& w);
+// Codes 10 and 11: the late-entry and withdrawal dialogs.
+void oppnaSpelareIn(FDemoWin& w);
+void oppnaSpelareUt(FDemoWin& w);

@@ -15,8 +15,7 @@ const PlugIns& plugIns() {
         q.registrering = [](FDemoWin& w) { (new MedRankingDialog(&w, w.state().turnkatb))->show(); };
         q.slumpa = [](FDemoWin&) { SlumpaKlass().slumpa(); };
         // Steps after the choose-tournament dialog, by action code. Codes not listed here
-        // (6 ranking groups, 7/71 adjourned games,
-        // 8 take back, 9 own category, 10 late entry, 11 withdrawal,
+        // (6 ranking groups, 9 own category,
         // 13 start list, 14 player data, 15 own categories, 101 sorting) end the command.
         q.rapport = [](FDemoWin& w, const std::string& caption) {
             UtskrifterWin::open(&w, w.state(), caption);
@@ -27,6 +26,11 @@ const PlugIns& plugIns() {
         q.efterVal[4] = &visaStallning;
         q.efterVal[5] = &visaTidigareResultat;
         q.efterVal[12] = &visaSlutrapport;
+        q.efterVal[7] = &oppnaAvbrott;
+        q.efterVal[71] = &oppnaAngra;
+        q.efterVal[8] = &taTillbakaRond;
+        q.efterVal[10] = &oppnaSpelareIn;
+        q.efterVal[11] = &oppnaSpelareUt;
         q.resultat = &oppnaResultat;
         return q;
     }();
