@@ -39,10 +39,11 @@ std::string nyttStartnummer(const Inlankningslage& lage) {
     return std::to_string(startlista::utanFrirond(lage.spelare).size() + 1);
 }
 
-bool rankingKravs(const std::vector<spelarstructtva>& spelare) {
+bool rankingKravs(const std::vector<spelarstructtva>& spelare, bool valfri) {
     const auto riktiga = startlista::utanFrirond(spelare);
-    const auto saknar = std::count_if(riktiga.begin(), riktiga.end(), [](const spelarstructtva& s) {
-        return !(s.ranking > 700 && s.ranking < 3200);
+    const auto saknar = std::count_if(riktiga.begin(), riktiga.end(), [&](const spelarstructtva& s) {
+        const bool lagstorlek = valfri && s.ranking >= 1 && s.ranking <= 99;
+        return !(s.ranking > 700 && s.ranking < 3200) && !lagstorlek;
     });
     return saknar <= kHogstUtanKrav;
 }
@@ -64,7 +65,7 @@ std::optional<spelarstructtva> nySpelarpost(const Inlankningslage& lage, const N
     } else {
         ny.klubb = "nej";
     }
-    if (rankingKravs(lage.spelare)) {
+    if (rankingKravs(lage.spelare, lage.valfri)) {
         ny.ranking = normaliseraRanking(typat.ranking, lage.valfri);
         if (ny.ranking == 0) return std::nullopt;
     }

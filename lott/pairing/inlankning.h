@@ -31,8 +31,9 @@ struct NySpelare {
 };
 
 // A ranking is required when fewer than 4 players (the bye not counted) lack one between 700 and
-// 3200; a club when fewer than 4 players have the club "nej".
-bool rankingKravs(const std::vector<spelarstructtva>& spelare);
+// 3200, or under custom scores (`valfri`) a team size from 1 to 99; a club when fewer than 4
+// players have the club "nej".
+bool rankingKravs(const std::vector<spelarstructtva>& spelare, bool valfri = false);
 bool klubbKravs(const std::vector<spelarstructtva>& spelare);
 
 // The new player's record as it will be stored (start number not yet set), or nothing when a name,

@@ -96,6 +96,10 @@ TEST(InlankningKrav, ClubsAndRankingsAreRequiredWhenFewerThanFourPlayersLackThem
         EXPECT_EQ(rankingKravs(f.spelare), f.ranking);
         EXPECT_EQ(klubbKravs(f.spelare), f.klubb);
     }
+    // Under custom scores the field holds a team size: four teams of 4 have one each.
+    const std::vector<spelarstructtva> lag = {r(1, 4, "nej"), r(2, 4, "nej"), r(3, 4, "nej"), r(4, 4, "nej")};
+    EXPECT_TRUE(rankingKravs(lag, true));
+    EXPECT_FALSE(rankingKravs(lag, false));
 }
 
 TEST(InlankningKrav, TheNewRecordOrWhatIsMissing) {
