@@ -93,6 +93,12 @@ TEST_F(DialogTest, TextsChecksAndEnablingByIdAndCaption) {
     EXPECT_EQ(helps, 2);
     d->enable(110, false);
     EXPECT_NE(ui::automation::press(id(110)), "");
+
+    // A label with a mnemonic names the field it labels: "&Namn:" is field 101.
+    d->enable(101, true);
+    EXPECT_EQ(ui::automation::setText(cap("&Namn:"), "Bo"), "");
+    EXPECT_EQ(ui::automation::setText(cap("Namn:"), "Cid"), "");
+    EXPECT_EQ(d->text(101), "Cid");
 }
 
 TEST_F(DialogTest, RadiosOfAGroupClearEachOther) {
