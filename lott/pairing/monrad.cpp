@@ -1,9 +1,9 @@
 #include "lott/pairing/monrad.h"
 
 #include <algorithm>
-#include <unordered_set>
 
 #include "lott/pairing/farger.h"
+#include "lott/pairing/frirondnummer.h"
 #include "lott/pairing/monrad_ordning.h"
 #include "store/tournament.h"
 
@@ -61,22 +61,6 @@ void frirondTillSistaBordet(Parlista& lista) {
     lista.erase(lista.begin() + forst, lista.begin() + forst + 2);
     lista.push_back(a);
     lista.push_back(b);
-}
-
-// Games against a bye keep counting as games against the bye, whatever number it had then: the
-// number of a "Frirond" record, or a number no record of the player file has (a bye whose record
-// a late entry removed, or one added in an earlier round), becomes `frirondNr`. So a player who
-// has had the bye is not given it again under its new number.
-std::vector<partistruct> frironderSom(std::vector<partistruct> partier,
-                                      const std::vector<spelarstructtva>& spelare, int frirondNr) {
-    std::unordered_set<int> riktiga;
-    for (const auto& s : spelare)
-        if (!store::isBye(s.namn)) riktiga.insert(s.nr);
-    for (auto& p : partier) {
-        if (!riktiga.count(p.vit)) p.vit = frirondNr;
-        if (!riktiga.count(p.svart)) p.svart = frirondNr;
-    }
-    return partier;
 }
 
 } // namespace
