@@ -2,6 +2,8 @@
 // back round 1 returns the player list to its state before the start.
 #include "lott/results/ta_tillbaka.h"
 
+#include "lott/pairing/lottning.h"
+
 #include "store/filenames.h"
 #include "tests/lott/pairing/andring_hjalp.h"
 
@@ -30,6 +32,37 @@ TEST_F(TaTillbakaTest, OnlyTheLatestRoundGoesAndTheRecordsLeftKeepTheirOrder) {
     EXPECT_FILE_BYTES("1.T", tbild(start)); // only round 1 touches the players
     EXPECT_EQ(TaTillbaka("1.R").senasterond, 2);
     EXPECT_FILE_BYTES("1.R", spelBild({r[2], r[5]}));
+}
+
+TEST_F(TaTillbakaTest, AfterThreeRoundsTheNextPairingIsRoundThreeAgainWithTheSamePairs) {
+    // Six Monrad players, three rounds paired by the driver with white winning every board.
+    store::writeAll("1.T", registrerade(6));
+    const auto lotta = [] {
+        LottState st;
+        st.turnnr = 1;
+        st.fnamnglob = "1";
+        st.slistab = store::readAll<spelarstructtva>("1.T");
+        st.antalronder = 5;
+        st.vilkpaint = 2;
+        parning::lottning(st);
+        return st;
+    };
+    std::vector<spelarstructtva> rond3;
+    for (int rond = 1; rond <= 3; ++rond) {
+        const LottState st = lotta();
+        ASSERT_EQ(st.valdrond, rond);
+        std::vector<partistruct> partier;
+        for (std::size_t i = 0; i + 1 < st.slistab.size(); i += 2)
+            partier.push_back(parti(rond, st.slistab[i].nr, st.slistab[i + 1].nr, resVitVinst,
+                                    static_cast<int>(i / 2 + 1)));
+        store::append("1.R", partier);
+        rond3 = st.slistab;
+    }
+    EXPECT_EQ(TaTillbaka("1.R").senasterond, 3);
+    const LottState igen = lotta();
+    EXPECT_EQ(igen.valdrond, 3);
+    EXPECT_EQ(igen.slistab, rond3);
+    EXPECT_EQ(store::readAll<partistruct>("1.R").size(), 6u); // rounds 1 and 2
 }
 
 TEST_F(TaTillbakaTest, WithoutGamesNothingHappens) {
