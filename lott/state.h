@@ -28,6 +28,7 @@ struct LottState {
     int klubbfinns = 0;     // the last standings have a club column
     int rankingfinns = 0;   // the last standings have a rating column
     int hamtadfran = 0;     // the tournament whose players "&Hämta spelare" loaded
+    int finnsutgadda = 0;   // the tournament of the last standings has withdrawn players
 
     // In-memory lists, freed by number through rensalistab.
     std::vector<spelarstructtva> slistab;  // player list (list 0/1), file order

@@ -51,6 +51,13 @@ template <class R> std::vector<R> touchAndReadAll(const std::string& path) {
     return readAll<R>(path);
 }
 
+// Every whole record of a file that may be missing (touched first), damaged ones included: for a
+// rewrite that must leave every record it does not change exactly as it was.
+template <class R> std::vector<R> touchAndReadEvery(const std::string& path) {
+    touch(path);
+    return decodeAll<R>(readBytes(path));
+}
+
 // Truncate-write: the file holds exactly `records` afterwards (replaced atomically).
 template <class R> void writeAll(const std::string& path, const std::vector<R>& records) {
     replaceBytes(path, encodeAll(records));

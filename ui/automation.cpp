@@ -82,12 +82,6 @@ detail::ControlSlot* control(const ControlRef& ref, std::string& error,
         return nullptr;
     }
     detail::ControlSlot* s = d->find(ref.id, ref.caption, ref.byCaption);
-    // A label's caption names the control it labels: the next one that is not a label.
-    if (s && ref.byCaption && s->def.kind == Kind::Static) {
-        auto next = std::find_if(d->controls.begin() + (s - d->controls.data()) + 1, d->controls.end(),
-                                 [](const detail::ControlSlot& c) { return c.def.kind != Kind::Static; });
-        s = next == d->controls.end() ? nullptr : &*next;
-    }
     if (!s) {
         error = "no control " + name(ref) + " in \"" + w->caption() + "\"";
         return nullptr;

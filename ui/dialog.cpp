@@ -31,6 +31,12 @@ class FrameDialog : public QDialog {
     Dialog* owner_;
 };
 
+// The kinds of control a label can stand for.
+bool isField(Kind k) {
+    return k != Kind::Static && k != Kind::Button && k != Kind::DefaultButton && k != Kind::Check &&
+           k != Kind::Radio;
+}
+
 } // namespace
 
 ControlSlot* DialogImpl::find(int id) {
@@ -45,11 +51,21 @@ const ControlSlot* DialogImpl::find(int id) const {
 
 ControlSlot* DialogImpl::find(int id, const std::string& caption, bool byCaption) {
     if (!byCaption) return find(id);
+    ControlSlot* found = nullptr;
     for (auto& s : controls)
-        if (s.text == caption) return &s;
+        if (!found && s.text == caption) found = &s;
     for (auto& s : controls)
-        if (stripMnemonic(s.text) == caption) return &s;
-    return nullptr;
+        if (!found && stripMnemonic(s.text) == caption) found = &s;
+    if (!found || found->def.kind != Kind::Static) return found;
+    // A label names the field it labels: the one its mnemonic moves to, or, for a label without
+    // one, the field right after it.
+    if (QWidget* buddy = static_cast<QLabel*>(found->widget)->buddy()) {
+        for (auto& s : controls)
+            if (s.widget == buddy) return &s;
+    }
+    const auto next = static_cast<std::size_t>(found - controls.data()) + 1;
+    if (next < controls.size() && isField(controls[next].def.kind)) return &controls[next];
+    return found;
 }
 
 void DialogImpl::run(const std::map<int, std::function<void()>>& table, int id) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "lott/pairing/frirondnummer.h"
 #include "lott/pairing/llotta.h"
 #include "lott/pairing/parningsform.h"
 #include "store/filenames.h"
@@ -51,6 +52,14 @@ bool forberedSchweizerStallning(LottState& st, const SchweizerKoppling& k,
     st.partilista = partier;
     const auto slistac = parningsform(st.parslistac, PartiIndex(partier));
     store::writeAll(store::fil::LSKICKA, slistac);
+    // The engine meets the bye under this round's number: games against an earlier bye number
+    // (whose record a late entry removed) are handed over as games against it.
+    const auto bye = std::find_if(slistac.begin(), slistac.end(),
+                                  [](const spelarstructtvac& s) { return store::isBye(s.namn); });
+    if (bye != slistac.end()) {
+        const auto somDennaFrirond = frironderSom(partier, st.slistab, bye->nr);
+        if (somDennaFrirond != partier) store::writeAll(store::fil::SKICKAP, somDennaFrirond);
+    }
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "lott/pairing/farger.h"
+#include "lott/pairing/frirondnummer.h"
 #include "lott/pairing/monrad_ordning.h"
 #include "store/tournament.h"
 
@@ -89,13 +90,16 @@ Parlista monrada(const std::vector<spelarstructtva>& spelare) {
 }
 
 Lottningsutfall monradb(const MonradIndata& in) {
-    const PartiIndex partier(in.partier);
-    auto lista = poangOchVita(in.spelare, partier, in.valfritt ? &in.valfri : nullptr);
-
     int storstaNr = 0;
     for (const auto& s : in.spelare)
         storstaNr = std::max(storstaNr, s.nr);
-    lankabortutgadda(lista, in.utgatt, storstaNr + 1);
+    const auto registrerad = std::find_if(in.spelare.begin(), in.spelare.end(),
+                                          [](const spelarstructtva& s) { return store::isBye(s.namn); });
+    const int frirondNr = registrerad != in.spelare.end() ? registrerad->nr : storstaNr + 1;
+
+    const PartiIndex partier(frironderSom(in.partier, in.spelare, frirondNr));
+    auto lista = poangOchVita(in.spelare, partier, in.valfritt ? &in.valfri : nullptr);
+    lankabortutgadda(lista, in.utgatt, frirondNr);
 
     Lottningsutfall utfall;
     auto placerade = monradSok(ordna(lista, partier, in.valdrond), partier, &utfall.rakning);

@@ -53,7 +53,8 @@ std::string crossCell(const spelarstructc& player, const partistruct* game, int 
     const bool vit = game->vit == player.nr;
     const int opponent = vit ? game->svart : game->vit;
     const auto opp = byNr.find(opponent);
-    const bool bye = opp != byNr.end() && store::isBye(opp->second->namn);
+    // A number no player has is a bye whose record has left the start list.
+    const bool bye = opp == byNr.end() || store::isBye(opp->second->namn);
     const auto place = placeOf.find(opponent);
     std::string cell = bye ? "Fri" : place != placeOf.end() ? std::to_string(place->second) : "";
     cell += ",";

@@ -32,7 +32,8 @@ std::string valfriResultText(const valfristruct& g) {
     return gcvtText(g.vitresultat, 10) + " - " + gcvtText(g.svartresultat, 10);
 }
 
-PlayerIndex::PlayerIndex(const std::vector<spelarstructtva>& players) {
+PlayerIndex::PlayerIndex(const std::vector<spelarstructtva>& players)
+    : bye_(store::byeRecord(0, store::ByeClub::Nej)) {
     byNr_.reserve(players.size());
     // The first record of a start number wins, as a walk through the list would find it.
     for (const auto& p : players)
@@ -41,7 +42,7 @@ PlayerIndex::PlayerIndex(const std::vector<spelarstructtva>& players) {
 
 const spelarstructtva* PlayerIndex::find(int nr) const {
     const auto it = byNr_.find(nr);
-    return it == byNr_.end() ? nullptr : it->second;
+    return it == byNr_.end() ? &bye_ : it->second;
 }
 
 std::vector<int> tiedPlaces(const std::vector<const spelarstructc*>& rows) {

@@ -27,15 +27,17 @@ template <class Game> std::vector<Game> gamesOfRound(const std::vector<Game>& ga
     return out;
 }
 
-// Players by start number.
+// Players by start number, as the games name them.
 class PlayerIndex {
   public:
     explicit PlayerIndex(const std::vector<spelarstructtva>& players);
-    // The player with start number `nr`, or nullptr.
+    // The player with start number `nr`. A number that no player has is a bye's (one whose record
+    // a late entry removed, or one the pairing added), so it gives a "Frirond" record.
     const spelarstructtva* find(int nr) const;
 
   private:
     std::unordered_map<int, const spelarstructtva*> byNr_;
+    spelarstructtva bye_;
 };
 
 // The place column of a standings list: the 1-based position of each row, or 0 (blank) when

@@ -36,7 +36,7 @@ class Spelarindex {
 struct Sida {
     const partistruct* parti;
     bool vit;
-    int motstandare; // index in the player list, or kIngen
+    int motstandare; // index in the player list, or kIngen for a bye without a record
 };
 
 // Every player's games, built once so that no computation rescans the game list.
@@ -49,6 +49,24 @@ std::vector<std::vector<Sida>> partierPerSpelare(const Indata& in, const Spelari
         if (s != kIngen) sidor[s].push_back({&p, false, v});
     }
     return sidor;
+}
+
+// The points of the byes that have no record in the player list: a number that no player has can
+// only be a bye's, one whose record a late entry removed or one the pairing added. Their games
+// count as games against the bye, and the bye scores them as a registered "Frirond" would.
+std::unordered_map<int, double> frironderUtanPost(const Indata& in, const Spelarindex& index) {
+    std::unordered_map<int, double> poangAv;
+    for (const auto& p : in.partier) {
+        if (index(p.vit) == kIngen)
+            poangAv[p.vit] += poang(utfall(p.resultat, true, in.schwanrop), in.poangval);
+        if (index(p.svart) == kIngen && p.svart != p.vit)
+            poangAv[p.svart] += poang(utfall(p.resultat, false, in.schwanrop), in.poangval);
+    }
+    return poangAv;
+}
+
+int motstandarNr(const Sida& s) {
+    return s.vit ? s.parti->svart : s.parti->vit;
 }
 
 bool avgjord(int resultat) {
@@ -68,18 +86,20 @@ void raknaPoang(const Indata& in, const std::vector<std::vector<Sida>>& sidor,
 
 // Vanlig: the opponents' points without the weakest opponent's, or all of them for a player
 // who has had the bye.
-double vanligKvalitet(const std::vector<Sida>& sidor, const std::vector<spelarstructc>& rader, int valdrond) {
+double vanligKvalitet(const std::vector<Sida>& sidor, const std::vector<spelarstructc>& rader,
+                      const std::unordered_map<int, double>& frironder, int valdrond) {
     double summa = 0;
     double svagast = 0;
     int motstandare = 0;
     bool motFrirond = false;
     for (const Sida& s : sidor) {
-        if (!avgjord(s.parti->resultat) || s.motstandare == kIngen) continue;
-        const spelarstructc& q = rader[s.motstandare];
-        summa += q.poang;
-        svagast = motstandare == 0 ? q.poang : std::min(svagast, q.poang);
+        if (!avgjord(s.parti->resultat)) continue;
+        const bool utanPost = s.motstandare == kIngen;
+        const double q = utanPost ? frironder.at(motstandarNr(s)) : rader[s.motstandare].poang;
+        summa += q;
+        svagast = motstandare == 0 ? q : std::min(svagast, q);
         ++motstandare;
-        if (store::isBye(q.namn)) motFrirond = true;
+        if (utanPost || store::isBye(rader[s.motstandare].namn)) motFrirond = true;
     }
     if (valdrond <= 0) return 0;
     if (motFrirond) return summa;
@@ -128,6 +148,7 @@ std::vector<spelarstructc> startrader(const std::vector<spelarstructtva>& spelar
 void beraknaMedResultatkoder(const Indata& in, int valdrond, std::vector<spelarstructc>& rader) {
     const Spelarindex index(in.spelare);
     const auto sidor = partierPerSpelare(in, index);
+    const auto frironder = frironderUtanPost(in, index);
     raknaPoang(in, sidor, rader);
     int srond = 0;
     for (const auto& p : in.partier)
@@ -136,7 +157,7 @@ void beraknaMedResultatkoder(const Indata& in, int valdrond, std::vector<spelars
         spelarstructc& p = rader[i];
         if (store::isBye(p.namn)) continue; // the bye keeps kvalitet and rating change 0
         p.kvalitet = in.progressiv ? progressivKvalitet(sidor[i], in.poangval, srond)
-                                   : vanligKvalitet(sidor[i], rader, valdrond);
+                                   : vanligKvalitet(sidor[i], rader, frironder, valdrond);
         p.rankingandring = rankingandring(p, sidor[i], rader);
     }
 }
@@ -149,8 +170,10 @@ bool fore(const spelarstructc& a, const spelarstructc& b) {
     return a.nr < b.nr;
 }
 
-void tabortUtgadda(std::vector<spelarstructc>& lista, const std::vector<int>& utgadda) {
-    const int fore_antal = static_cast<int>(lista.size());
+void lankabortutgadda(std::vector<spelarstructc>& lista, const std::vector<int>& utgadda) {
+    int hogsta = 0;
+    for (const auto& s : lista)
+        hogsta = std::max(hogsta, s.nr);
     const std::unordered_set<int> ut(utgadda.begin(), utgadda.end());
     std::erase_if(lista, [&](const spelarstructc& s) { return ut.count(s.nr) > 0; });
     if (lista.size() % 2 == 0) return;
@@ -161,7 +184,7 @@ void tabortUtgadda(std::vector<spelarstructc>& lista, const std::vector<int>& ut
         return;
     }
     spelarstructc frirond;
-    frirond.nr = fore_antal + 1;
+    frirond.nr = hogsta + 1;
     frirond.namn = store::kFrirond;
     frirond.klubb = "nej";
     lista.push_back(std::move(frirond));
@@ -193,7 +216,7 @@ Resultat berakna(const Indata& in) {
     const std::unordered_set<int> utgadda(in.utgadda.begin(), in.utgadda.end());
     for (auto& r : rader)
         r.utgatt = utgadda.count(r.nr) > 0 ? 1 : 0;
-    if (in.schwanrop) tabortUtgadda(rader, in.utgadda);
+    if (in.schwanrop) lankabortutgadda(rader, in.utgadda);
     ut.parslistac = std::move(rader);
     return ut;
 }

@@ -33,7 +33,8 @@ Resultat berakna(const Indata& in);
 bool fore(const spelarstructc& a, const spelarstructc& b);
 
 // The pairing's list: the withdrawn players removed (order kept), and the count made even by
-// removing "Frirond" or adding one after the highest number the list held before.
-void tabortUtgadda(std::vector<spelarstructc>& lista, const std::vector<int>& utgadda);
+// removing "Frirond" or adding one at the end numbered after the highest start number the list
+// held before, a number no player has.
+void lankabortutgadda(std::vector<spelarstructc>& lista, const std::vector<int>& utgadda);
 
 } // namespace stallning

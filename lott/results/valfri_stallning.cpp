@@ -58,23 +58,26 @@ void valfriPoangOchKvalitet(const std::vector<valfristruct>& valfria, std::vecto
     if (rader.empty()) return;
     const Parindex par(valfria);
     std::unordered_map<int, int> antal; // how often each start number stands in the list
-    int hogsta = rader.front().nr;
-    for (const auto& r : rader) {
+    for (const auto& r : rader)
         ++antal[r.nr];
-        hogsta = std::max(hogsta, r.nr);
-    }
-    const int frirondNr = hogsta + 1;
     auto iListan = [&](int nr) {
         const auto it = antal.find(nr);
         return it == antal.end() ? 0 : it->second;
     };
 
     for (auto& p : rader) {
-        double poang = par.somVit(p.nr, frirondNr);
-        double kvalitet = poang > 0 ? 2.0 : 0.0;
+        double poang = 0;
+        double kvalitet = 0;
         for (int q : par.motstandare(p.nr)) {
             const int ggr = iListan(q);
-            if (ggr == 0) continue;
+            if (ggr == 0) {
+                // A number no player has is a bye's (the one after the highest start number, or
+                // an earlier bye whose record has left the list): its white score counts.
+                const double fri = par.somVit(p.nr, q);
+                poang += fri;
+                if (fri > 0) kvalitet += 2.0;
+                continue;
+            }
             const double egen = par.totalt(p.nr, q);
             const double hans = par.totalt(q, p.nr);
             poang += egen * ggr;

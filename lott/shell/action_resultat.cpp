@@ -1,4 +1,5 @@
 #include "lott/results/penningpriser.h"
+#include "lott/pairing/utlankning.h"
 #include "lott/results/resultat_dialog.h"
 #include "lott/results/stallningfunk.h"
 #include "lott/shell/actions.h"
@@ -13,5 +14,6 @@ void visaStallning(FDemoWin& w) {
     LottState& s = w.state();
     s.globvanta = stallningfunk(s);
     if (s.pstallningval == 1 || s.pstallningval == 2) inmedpris(s);
+    futgadda(s);
     oppnaRapport(w);
 }

@@ -33,3 +33,11 @@ void oppnaEgenKategori(FDemoWin& w);
 // command; nothing happens in a directory without tournaments.
 void andraPenningpriser(FDemoWin& w);
 void andraRankinggrupper(FDemoWin& w);
+// Codes 7 and 71: the adjourned-games dialog, on the open games or on every game.
+void oppnaAvbrott(FDemoWin& w);
+void oppnaAngra(FDemoWin& w);
+// Code 8: takes back the latest round of the chosen tournament and ends the command.
+void taTillbakaRond(FDemoWin& w);
+// Codes 10 and 11: the late-entry and withdrawal dialogs.
+void oppnaSpelareIn(FDemoWin& w);
+void oppnaSpelareUt(FDemoWin& w);

@@ -27,8 +27,8 @@ const PlugIns& plugIns() {
         q.andraRankinggrupper = &andraRankinggrupper;
         q.laddaTurnering = [](FDemoWin& w) { oppnaLaddaTurnering(&w, w.state()); };
         q.modifiera = [](FDemoWin& w) { oppnaModifieraTurnering(&w, w.state()); };
-        // Steps after the choose-tournament dialog, by action code. Codes not listed here
-        // (7/71 adjourned games, 8 take back, 10 late entry, 11 withdrawal) end the command.
+        // Steps after the choose-tournament dialog, by action code; a code not listed here ends
+        // the command.
         q.rapport = [](FDemoWin& w, const std::string& caption) {
             UtskrifterWin::open(&w, w.state(), caption);
         };
@@ -38,11 +38,16 @@ const PlugIns& plugIns() {
         q.efterVal[4] = &visaStallning;
         q.efterVal[5] = &visaTidigareResultat;
         q.efterVal[6] = &visaRankinggrupper;
+        q.efterVal[7] = &oppnaAvbrott;
+        q.efterVal[8] = &taTillbakaRond;
         q.efterVal[9] = &valjEgenKategori;
+        q.efterVal[10] = &oppnaSpelareIn;
+        q.efterVal[11] = &oppnaSpelareUt;
         q.efterVal[12] = &visaSlutrapport;
         q.efterVal[13] = [](FDemoWin& w) { oppnaAndraStart(&w, w.state()); };
         q.efterVal[14] = [](FDemoWin& w) { oppnaAndraSpelarUppgifter(&w, w.state()); };
         q.efterVal[15] = &oppnaEgenKategori;
+        q.efterVal[71] = &oppnaAngra;
         q.efterVal[101] = [](FDemoWin& w) { oppnaAndraSortering(&w, w.state()); };
         q.resultat = &oppnaResultat;
         return q;

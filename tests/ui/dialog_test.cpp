@@ -95,6 +95,25 @@ TEST_F(DialogTest, TextsChecksAndEnablingByIdAndCaption) {
     EXPECT_EQ(helps, 2);
     d->enable(110, false);
     EXPECT_NE(ui::automation::press(id(110)), "");
+
+    // A label names the field it labels: "&Namn:" is field 101, and so is the label "Fält" (no
+    // mnemonic) that stands right before it in the second resource.
+    d->enable(101, true);
+    EXPECT_EQ(ui::automation::setText(cap("&Namn:"), "Bo"), "");
+    EXPECT_EQ(ui::automation::setText(cap("Namn:"), "Cid"), "");
+    EXPECT_EQ(d->text(101), "Cid");
+    static const ui::DialogResource etiketter{901,
+                                              "Etiketter",
+                                              2,
+                                              {{ui::IDSTATIC, Kind::Static, "Fält", 0, 0},
+                                               {201, Kind::Edit, "", 0, 1},
+                                               {ui::IDSTATIC, Kind::Static, "Rubrik", 1, 0},
+                                               {202, Kind::Button, "&Knapp", 1, 1}}};
+    auto* e = new ui::Dialog(&uitest::mainWindow(), etiketter);
+    e->show();
+    EXPECT_EQ(ui::automation::setText(cap("Fält"), "Dan"), "");
+    EXPECT_EQ(e->text(201), "Dan");
+    EXPECT_NE(ui::automation::press(cap("Rubrik")), ""); // a label before a button names no field
 }
 
 TEST_F(DialogTest, RadiosOfAGroupClearEachOther) {

@@ -214,3 +214,29 @@ TEST(Monradb, SwitchedSwissRoundUsesTheVariantsColourRule) {
 
 } // namespace
 } // namespace parning
+
+namespace parning {
+namespace {
+
+TEST(Monradb, APlayerWhoHadTheByeUnderAnEarlierNumberIsNotGivenItAgain) {
+    // Players 1..5, of whom 4 and 5 have withdrawn, so 1, 2, 3 and a bye numbered 6 (the largest
+    // number + 1) are paired. Number 9 is nobody's: a bye whose record has left the player file.
+    // Round 1: 1-4, 2-5 white wins, 3 had the bye (9). Round 2: 1-5 white win, 2-3 white win.
+    // Points: 1 and 2 have 2, 3 has 1 (the bye); the order is 1, 2, 3, bye.
+    MonradIndata in;
+    in.spelare = test::startlista(5);
+    in.utgatt = {4, 5};
+    in.valdrond = 3;
+    in.partier = {parti(1, 4, resVitVinst, 1), parti(2, 5, resVitVinst, 1), parti(3, 9, resVitVinst, 1),
+                  parti(1, 5, resVitVinst, 2), parti(2, 3, resVitVinst, 2)};
+    // The first attempt pairs 1-2 and leaves 3 with the bye he has had: it fails. The next one
+    // skips 1's first partner (rem 3, hoppaover 1): 1-3, then 2 with the bye. Colours: 3 has one
+    // white to 1's two, so 3 plays white; the bye is last with "Frirond" black.
+    const auto utfall = monradb(in);
+    ASSERT_TRUE(utfall.klar);
+    EXPECT_EQ(nummer(utfall.lista), (std::vector<int>{3, 1, 2, 6}));
+    EXPECT_EQ(utfall.lista.back().namn, "Frirond");
+}
+
+} // namespace
+} // namespace parning

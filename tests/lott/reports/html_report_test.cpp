@@ -182,6 +182,18 @@ TEST(HtmlReport, ResultsOfOneRoundInBoardOrderWithEveryResultText) {
     EXPECT_EQ("lottutskrifter/Vår_cup 2_3_rond4.htm", htmlPath("lottutskrifter", in));
 }
 
+TEST(HtmlReport, AByeWithoutARecordIsNamedAndHasNoClub) {
+    // The bye 4 left the start list at a late entry; its round-1 game still shows "Frirond".
+    ReportInput in = input(kResultat);
+    in.tnamn = "T";
+    in.valdrond = 1;
+    in.spelare = {player(1, "A", "K1"), player(2, "B", "K2"), player(3, "C", "K3"), player(5, "Nils", "K5")};
+    in.partier = {game(1, 2, 3, 4, resVitVinst)};
+    EXPECT_TRUE(
+        sameText(head("T_rond1") + resultHeading + resultRow(3, "C", "K3", 4, "Frirond", "", "1-0") + tail,
+                 htmlPage(in)));
+}
+
 TEST(HtmlReport, ResultTextsOfEveryCode) {
     ReportInput in = input(kResultat);
     in.valdrond = 1;

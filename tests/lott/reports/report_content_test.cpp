@@ -113,6 +113,22 @@ TEST(ReportContent, ResultsInBoardOrder) {
     EXPECT_EQ("Bord 1 | 3 | C | - | 1 | A | 1500 | 2.5 - 1.5", rowText(v.rows[0]));
 }
 
+TEST(ReportContent, AByeWithoutARecordShowsAsTheBye) {
+    // A late entry after round 1 removed the bye 4 and added Nils as 5: the round-1 game against
+    // 4 is still the bye's, in the results and in the final report's cross table.
+    ReportInput in;
+    in.tnamn = "T";
+    in.valdrond = 1;
+    in.spelare = {player(1, "A", "K"), player(2, "B", "K"), player(3, "C", "K"), player(5, "Nils", "K")};
+    in.partier = {game(1, 1, 2, 1, resVitVinst), game(1, 2, 3, 4, resVitVinst)};
+    EXPECT_EQ("Bord 2 | 3 | C | - | Frirond | 1-0", rowText(resultatContent(in).rows[1]));
+
+    in.vilkpaint = kSlutrapport;
+    in.stallning = {row(2, "B", "K", 1, 0), row(3, "C", "K", 1, 0), row(1, "A", "K", 0, 1),
+                    row(5, "Nils", "K", 0, 0)};
+    EXPECT_EQ("2 | C | 1 | 0 | Fri,1", rowText(slutrapportContent(in).rows[1]));
+}
+
 TEST(ReportContent, StandingsShowATiedPlaceOnceAndSkipTheBye) {
     ReportInput in;
     in.vilkpaint = kStallning;

@@ -75,10 +75,15 @@ TEST(ValfriStallning, ByeScoresAndTheByeRow) {
     EXPECT_EQ(rad(r, 4).kvalitet, 0.0);
 }
 
-TEST(ValfriStallning, GamesAgainstPlayersNotInTheListDoNotCount) {
+TEST(ValfriStallning, ANumberNoPlayerHasIsAByeWhateverItIs) {
+    // Players 1..3, so the number after the list is 4. Number 9 belongs to nobody: a bye whose
+    // record a late entry removed. 1's white score against it counts (3) with 2 for kvalitet, as
+    // against the bye; a black score against such a number is no bye game and does not count.
     const auto r = berakna(valfrittTurnering(3, {valfri(1, 1, 9, 3, 1), valfri(1, 9, 2, 1, 3)}));
-    EXPECT_EQ(rad(r, 1).poang, 0.0);
+    EXPECT_EQ(rad(r, 1).poang, 3.0);
+    EXPECT_EQ(rad(r, 1).kvalitet, 2.0);
     EXPECT_EQ(rad(r, 2).poang, 0.0);
+    EXPECT_EQ(rad(r, 2).kvalitet, 0.0);
     EXPECT_EQ(r.valdrond, 1);
 }
 

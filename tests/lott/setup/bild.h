@@ -25,6 +25,10 @@ class Bild {
         testbytes::le32(b_, v);
         return *this;
     }
+    Bild& f64(double v) {
+        testbytes::le64(b_, v);
+        return *this;
+    }
     // Raw Windows-1252 bytes, zero-padded to the field width.
     Bild& text(const std::string& cp1252, std::size_t bredd) {
         testbytes::field(b_, cp1252, bredd);
