@@ -28,7 +28,7 @@ Inlankningslage lasInlankningslage(int turnnr, bool valfri) {
     turneringsstruct t;
     if (store::findTournament(turnnr, t)) lage.system = t.system;
     lage.valfri = valfri;
-    lage.startad = startlista::startad(turnnr, valfri);
+    lage.startad = store::tournamentStarted(turnnr);
     lage.hogstaNr = startlista::hogstaNummer(turnnr, valfri, lage.spelare);
     return lage;
 }

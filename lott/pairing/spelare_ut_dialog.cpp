@@ -29,7 +29,7 @@ void SpelareUtDialog::lasspelareut(int valfri) {
 void SpelareUtDialog::CmOk() {
     const int vald = selection(IDC_UTGAENDE);
     if (vald < 0) return;
-    spelareut(turnnr_, valfri_, radensStartnummer(rowText(IDC_UTGAENDE, vald)));
+    spelareut(turnnr_, radensStartnummer(rowText(IDC_UTGAENDE, vald)));
     close();
 }
 

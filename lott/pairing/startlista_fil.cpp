@@ -7,14 +7,6 @@
 
 namespace startlista {
 
-bool startad(int turnnr, bool valfri) {
-    if (valfri) {
-        const auto partier = store::readValfri(turnnr);
-        return std::any_of(partier.begin(), partier.end(), [](const valfristruct& v) { return v.rond > 0; });
-    }
-    return !store::touchAndReadAll<partistruct>(store::tournamentFile(turnnr, 'R')).empty();
-}
-
 int hogstaNummer(int turnnr, bool valfri, const std::vector<spelarstructtva>& spelare) {
     int hogsta = 0;
     for (const auto& s : spelare)

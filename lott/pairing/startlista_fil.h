@@ -1,5 +1,6 @@
-// What late entries, withdrawals and taking back round 1 share: whether a tournament has
-// started, the largest start number it has used, and rewriting its player file.
+// What late entries, withdrawals and taking back round 1 share: the largest start number a
+// tournament has used, and rewriting its player file. Whether it has started is
+// store::tournamentStarted.
 #pragma once
 #include <string>
 #include <vector>
@@ -7,10 +8,6 @@
 #include "store/records.h"
 
 namespace startlista {
-
-// A tournament has started when its game file holds a game, or, under custom scores
-// (`valfri`), when "VALFRI.DAT" holds a game of it. Both files are touched first.
-bool startad(int turnnr, bool valfri);
 
 // The largest start number the tournament has used: in its player file (`spelare`, the bye
 // included) or in any of its games. A new player after the start takes the next number, so that

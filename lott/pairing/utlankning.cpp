@@ -31,7 +31,7 @@ int radensStartnummer(const std::string& rad) {
     return std::atoi(nummer.c_str());
 }
 
-void spelareut(int turnnr, bool valfri, int nr) {
+void spelareut(int turnnr, int nr) {
     const std::string tfil = store::tournamentFile(turnnr, 'T');
     const auto spelare = store::readAll<spelarstructtva>(tfil);
     const auto post = std::find_if(spelare.begin(), spelare.end(), [&](const spelarstructtva& s) {
@@ -39,7 +39,7 @@ void spelareut(int turnnr, bool valfri, int nr) {
     });
     if (post == spelare.end()) return;
 
-    if (startlista::startad(turnnr, valfri)) {
+    if (store::tournamentStarted(turnnr)) {
         const std::string ufil = store::tournamentFile(turnnr, 'U');
         auto utgadda = store::touchAndReadAll<spelarstructtva>(ufil);
         const bool redan =

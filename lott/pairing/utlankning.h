@@ -16,12 +16,11 @@ std::vector<std::string> utgangsrader(const std::vector<spelarstructtva>& spelar
 // characters); 0 when there is none.
 int radensStartnummer(const std::string& rad);
 
-// Withdraws player `nr` of tournament `turnnr` (`valfri`: custom scores decide whether it has
-// started). After the start his record joins the ".U" file and the player file stays as it is;
+// Withdraws player `nr` of tournament `turnnr`. After the start (store::tournamentStarted) his record joins the ".U" file and the player file stays as it is;
 // before the start the player file is rebuilt without him through "UTTEMP": the others numbered
 // 1..n in file order, the bye last exactly when n is odd. A number that is no player's, or one
 // already withdrawn, changes nothing.
-void spelareut(int turnnr, bool valfri, int nr);
+void spelareut(int turnnr, int nr);
 
 // Sets st.finnsutgadda to 1 when the ".U" file of the tournament in st.fnamnglob holds a record
 // (touched first), else 0; st.fnamnglob becomes that file's name.

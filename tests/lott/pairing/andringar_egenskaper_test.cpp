@@ -144,7 +144,7 @@ void andra(std::mt19937& slump, Rakning& r) {
         const auto kvar = aktiva();
         if (kvar.size() <= 4) return;
         const std::vector<int> v(kvar.begin(), kvar.end());
-        spelareut(1, false, valjEn(v, slump));
+        spelareut(1, valjEn(v, slump));
         ++r.utlankningar;
     } else if (val == 4) {
         if (TaTillbaka("1.R").senasterond > 0) ++r.tillbakatagna;

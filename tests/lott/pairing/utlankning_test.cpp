@@ -31,7 +31,7 @@ TEST_F(Utlankning, BeforeTheStartThePlayerFileIsRebuilt) {
     // Players 1..8 without a bye: 3 leaves, 4..8 become 3..7 and the bye 8 ("nej") follows.
     const auto start = registrerade(8);
     store::writeAll("1.T", start);
-    spelareut(1, false, 3);
+    spelareut(1, 3);
     const std::vector<spelarstructtva> kvar = {sp(1),       sp(2),       sp(3, "S4"), sp(4, "S5"),
                                                sp(5, "S6"), sp(6, "S7"), sp(7, "S8")};
     auto medFri = kvar;
@@ -39,7 +39,7 @@ TEST_F(Utlankning, BeforeTheStartThePlayerFileIsRebuilt) {
     EXPECT_FILE_BYTES("1.T", tbild(medFri));
     EXPECT_FILE_BYTES("UTTEMP", tbild(kvar));
     // Now 1..7 and the bye: 1 leaves, the bye goes, 2..7 become 1..6.
-    spelareut(1, false, 1);
+    spelareut(1, 1);
     const std::vector<spelarstructtva> sex = {sp(1, "S2"), sp(2, "S4"), sp(3, "S5"),
                                               sp(4, "S6"), sp(5, "S7"), sp(6, "S8")};
     EXPECT_FILE_BYTES("1.T", tbild(sex));
@@ -51,22 +51,23 @@ TEST_F(Utlankning, AfterTheStartTheRecordJoinsTheWithdrawalFileOnce) {
     const auto start = registrerade(7);
     store::writeAll("1.T", start);
     store::writeAll("1.R", std::vector<partistruct>{parti(1, 2, 1)});
-    spelareut(1, false, 5);
-    spelareut(1, false, 2);
-    spelareut(1, false, 5);  // already withdrawn
-    spelareut(1, false, 8);  // the bye
-    spelareut(1, false, 42); // nobody
+    spelareut(1, 5);
+    spelareut(1, 2);
+    spelareut(1, 5);  // already withdrawn
+    spelareut(1, 8);  // the bye
+    spelareut(1, 42); // nobody
     EXPECT_FILE_BYTES("1.T", tbild(start));
     EXPECT_FILE_BYTES("1.U", tbild({sp(5), sp(2)}));
 }
 
 TEST_F(Utlankning, UnderCustomScoresTheStartIsTheTournamentsFirstGameInValfri) {
     store::writeAll("1.T", registrerade(4));
+    store::writeAll(store::fil::POANGSYS, std::vector<poangsystem>{{4, 1}});
     store::writeAll(store::fil::VALFRI, std::vector<valfristruct>{valfriParti(2, 1, 1, 2, 1, 0)});
-    spelareut(1, true, 4); // another tournament's game: not started, rebuilt
+    spelareut(1, 4); // another tournament's game: not started, rebuilt
     EXPECT_FILE_BYTES("1.T", tbild({sp(1), sp(2), sp(3), fri(4)}));
     store::appendOne(store::fil::VALFRI, valfriParti(1, 1, 1, 2, 2, 0));
-    spelareut(1, true, 3);
+    spelareut(1, 3);
     EXPECT_FILE_BYTES("1.U", tbild({sp(3)}));
 }
 
