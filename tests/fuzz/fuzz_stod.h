@@ -16,10 +16,15 @@ namespace fuzzstod {
 
 struct Filfel {};
 
-// Creates the working directory once and moves into it.
+// Creates the working directory once and moves into it: in memory where the system has such a
+// file system, since every rewrite of the store is flushed to disk.
 inline void arbetsmapp() {
     static const bool klar = [] {
-        std::string mall = (std::filesystem::temp_directory_path() / "lott-fuzz-XXXXXX").string();
+        std::error_code fel;
+        const std::filesystem::path shm = "/dev/shm";
+        const auto bas =
+            std::filesystem::is_directory(shm, fel) ? shm : std::filesystem::temp_directory_path();
+        std::string mall = (bas / "lott-fuzz-XXXXXX").string();
         if (!::mkdtemp(mall.data())) std::abort();
         std::filesystem::current_path(mall);
         return true;
