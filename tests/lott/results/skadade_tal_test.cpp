@@ -11,17 +11,6 @@ namespace {
 
 using namespace stallningtest;
 
-valfristruct valfri(int rond, int vit, int svart, double v, double s) {
-    valfristruct r;
-    r.turnnr = 1;
-    r.vit = vit;
-    r.svart = svart;
-    r.rond = rond;
-    r.vitresultat = v;
-    r.svartresultat = s;
-    return r;
-}
-
 TEST(SkadadeTal, StandingsLeaveOutAStartNumberAtTheEndOfTheRange) {
     for (int poangval : {1, 4}) {
         SCOPED_TRACE(poangval);
