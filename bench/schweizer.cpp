@@ -1,4 +1,4 @@
-// Swiss pairing benchmark: Swiss and Nordic Swiss tournaments of 50, 200, 900 and 1800 players
+// Swiss pairing benchmark: Swiss and Nordic Swiss tournaments of 50, 200, 900, 1800, 3600 and 7200
 // over 13 rounds, each round paired by the engine the driver would choose: the Swiss engine
 // until the size rule hands the rounds to Monrad (for 50 players from round 5, for 200 from round
 // 12). Per field it prints the time of the round-1 split, and over the later Swiss rounds the
@@ -100,7 +100,7 @@ bool turnering(int n, bool schweizer, unsigned fro) {
 
 int main() {
     bool allt = true;
-    for (int n : {50, 200, 900, 1800})
+    for (int n : {50, 200, 900, 1800, 3600, 7200})
         for (bool schweizer : {true, false})
             allt = turnering(n, schweizer, static_cast<unsigned>(n) * 7 + (schweizer ? 1 : 0)) && allt;
     return allt ? 0 : 1;

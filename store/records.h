@@ -82,6 +82,11 @@ struct vrstruct {
     bool operator==(const vrstruct&) const = default;
 };
 
+// The largest start number (and player or group count) a file may plausibly hold: far above any
+// field the programs can register, far enough below the int range that "largest plus one" and
+// products of two such counts never overflow.
+inline constexpr std::int32_t kStorstaStartnummer = 99999;
+
 // One player. Layout: nr 0, namn[30] 4, klubb[30] 34, ranking 64, elo 68, egenkategori 72.
 struct spelarstructtva {
     static constexpr std::size_t size = 76;
@@ -91,6 +96,9 @@ struct spelarstructtva {
     std::int32_t ranking = 0;
     std::int32_t elo = 0;
     std::int32_t egenkategori = 0;
+    // Start numbers run from 1; one outside 1..kStorstaStartnummer can only come from a damaged
+    // file, and readers skip the record.
+    bool plausible() const { return nr >= 1 && nr <= kStorstaStartnummer; }
     void encode(std::uint8_t* out) const;
     static spelarstructtva decode(const std::uint8_t* in);
     bool operator==(const spelarstructtva&) const = default;
@@ -183,6 +191,12 @@ struct rankingstruct {
     std::int32_t spelarepergr = 0;
     std::int32_t franochmed = 0;
     std::int32_t rpris = 0;
+    // Counts of groups and players, and a place in rating order: a value outside
+    // 0..kStorstaStartnummer marks a damaged record, which readers skip.
+    bool plausible() const {
+        const auto rimlig = [](std::int32_t v) { return v >= 0 && v <= kStorstaStartnummer; };
+        return rimlig(antalgr) && rimlig(spelarepergr) && rimlig(franochmed);
+    }
     void encode(std::uint8_t* out) const;
     static rankingstruct decode(const std::uint8_t* in);
     bool operator==(const rankingstruct&) const = default;

@@ -26,9 +26,14 @@ bool findTournament(int turnnr, turneringsstruct& out) {
 }
 
 int nextTournamentNumber() {
-    int largest = 0;
-    for (const auto& t : readTurn())
-        largest = std::max(largest, t.filnamnint);
+    // The k-th record holds number k, so the largest number and the record count agree. A damaged
+    // number (outside 1..kStorstaTurneringsnummer) is left out of the maximum, and the count keeps
+    // the new number equal to the list position the new record will have.
+    const auto turn = readTurn();
+    int largest = static_cast<int>(std::min<std::size_t>(turn.size(), kStorstaTurneringsnummer));
+    for (const auto& t : turn)
+        if (t.filnamnint >= 1 && t.filnamnint <= kStorstaTurneringsnummer)
+            largest = std::max(largest, t.filnamnint);
     return largest + 1;
 }
 

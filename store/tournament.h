@@ -15,7 +15,11 @@ std::string tournamentFile(int turnnr, char extension);
 std::vector<turneringsstruct> readTurn();
 // The record of tournament `turnnr` in "TURN"; false when there is none.
 bool findTournament(int turnnr, turneringsstruct& out);
+// Tournament numbers stay below 100000: a per-tournament file name fits in 9 characters.
+inline constexpr int kStorstaTurneringsnummer = 99999;
 // The number a new tournament gets: the largest filnamnint in "TURN" plus one (1 when empty).
+// Numbers outside 1..kStorstaTurneringsnummer (a damaged record) do not count, and the number is
+// never below the record count plus one.
 int nextTournamentNumber();
 
 // Scoring code of a tournament from "POANGSYS" (touched first): the last matching record wins;

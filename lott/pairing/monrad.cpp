@@ -5,11 +5,22 @@
 #include "lott/pairing/farger.h"
 #include "lott/pairing/frirondnummer.h"
 #include "lott/pairing/monrad_ordning.h"
+#include "lott/pairing/reservparning.h"
 #include "store/tournament.h"
 
 namespace parning {
 
 namespace {
+
+// The players whose start numbers are plausible: a damaged number takes no part, so that the bye
+// number (the largest plus one) always exists.
+std::vector<spelarstructtva> rimliga(const std::vector<spelarstructtva>& spelare) {
+    std::vector<spelarstructtva> ut;
+    ut.reserve(spelare.size());
+    std::copy_if(spelare.begin(), spelare.end(), std::back_inserter(ut),
+                 [](const spelarstructtva& s) { return s.plausible(); });
+    return ut;
+}
 
 Parlista grannarIListordning(const std::vector<spelarstructtva>& spelare) {
     std::vector<spelarstructtva> riktiga;
@@ -50,6 +61,24 @@ Parlista parOchFarger(const std::vector<MonradSpelare>& placerade) {
     return ut;
 }
 
+// The fallback's pairs in the placing order of the search: each pair's better-placed player
+// first, the pairs by that player's place.
+std::optional<std::vector<MonradSpelare>> reservplacering(const std::vector<MonradSpelare>& ordning,
+                                                          const PartiIndex& partier) {
+    const auto par = reservparning(static_cast<int>(ordning.size()), [&](int i, int j) {
+        return partier.harMotts(ordning[static_cast<std::size_t>(i)].spelare.nr,
+                                ordning[static_cast<std::size_t>(j)].spelare.nr);
+    });
+    if (!par) return std::nullopt;
+    std::vector<MonradSpelare> ut;
+    ut.reserve(ordning.size());
+    for (const auto& [i, j] : *par) {
+        ut.push_back(ordning[static_cast<std::size_t>(i)]);
+        ut.push_back(ordning[static_cast<std::size_t>(j)]);
+    }
+    return ut;
+}
+
 // Moves the pair holding "Frirond" to the end, the pair's own order kept.
 void frirondTillSistaBordet(Parlista& lista) {
     const int p = frirondPosition(lista);
@@ -65,7 +94,8 @@ void frirondTillSistaBordet(Parlista& lista) {
 
 } // namespace
 
-Parlista monrada(const std::vector<spelarstructtva>& spelare) {
+Parlista monrada(const std::vector<spelarstructtva>& allaSpelare) {
+    const auto spelare = rimliga(allaSpelare);
     std::vector<spelarstructtva> udda, jamna;
     for (const auto& s : spelare)
         (s.nr % 2 == 0 ? jamna : udda).push_back(s);
@@ -90,19 +120,25 @@ Parlista monrada(const std::vector<spelarstructtva>& spelare) {
 }
 
 Lottningsutfall monradb(const MonradIndata& in) {
+    const auto spelare = rimliga(in.spelare);
     int storstaNr = 0;
-    for (const auto& s : in.spelare)
+    for (const auto& s : spelare)
         storstaNr = std::max(storstaNr, s.nr);
-    const auto registrerad = std::find_if(in.spelare.begin(), in.spelare.end(),
+    const auto registrerad = std::find_if(spelare.begin(), spelare.end(),
                                           [](const spelarstructtva& s) { return store::isBye(s.namn); });
-    const int frirondNr = registrerad != in.spelare.end() ? registrerad->nr : storstaNr + 1;
+    const int frirondNr = registrerad != spelare.end() ? registrerad->nr : storstaNr + 1;
 
-    const PartiIndex partier(frironderSom(in.partier, in.spelare, frirondNr));
-    auto lista = poangOchVita(in.spelare, partier, in.valfritt ? &in.valfri : nullptr);
+    const PartiIndex partier(frironderSom(in.partier, spelare, frirondNr));
+    auto lista = poangOchVita(spelare, partier, in.valfritt ? &in.valfri : nullptr);
     lankabortutgadda(lista, in.utgatt, frirondNr);
 
     Lottningsutfall utfall;
-    auto placerade = monradSok(ordna(lista, partier, in.valdrond), partier, &utfall.rakning);
+    const auto ordning = ordna(lista, partier, in.valdrond);
+    auto placerade = monradSok(ordning, partier, &utfall.rakning);
+    if (!placerade && in.reserv) {
+        placerade = reservplacering(ordning, partier);
+        utfall.reserv = placerade.has_value();
+    }
     if (!placerade) return utfall;
 
     utfall.lista = parOchFarger(*placerade);

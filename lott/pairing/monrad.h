@@ -23,16 +23,19 @@ struct MonradIndata {
     char vilksy = '0';                    // '1' Nordic Swiss colours, '2' Swiss colours, else none
     bool valfritt = false;                // custom scores: points come from `valfri`
     std::vector<valfristruct> valfri;     // the tournament's custom-score games
+    bool reserv = true;                   // fall back to any rematch-free pairing when the search gives up
 };
 
 struct Lottningsutfall {
-    bool klar = false; // false: no pairing was found within the bounds; `lista` is then empty
+    bool klar = false;   // false: no pairing exists; `lista` is then empty
+    bool reserv = false; // the documented search gave up and the fallback (reservparning.h) paired
     Parlista lista;
     Sokrakning rakning;
 };
 
 // Later rounds. A bye the engine adds takes the largest start number of the player file plus
-// one, a number no player has.
+// one, a number no player has. When the documented search gives up, the fallback pairs the
+// ordering without rematches where that is possible, with the same colours and bye board.
 Lottningsutfall monradb(const MonradIndata& in);
 
 } // namespace parning

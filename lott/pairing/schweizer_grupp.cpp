@@ -16,6 +16,11 @@ void rankingsortera(Grupp& grupp, const Gruppspelare& s) {
     grupp.insert(plats, s);
 }
 
+void rankingsorteraAlla(Grupp& grupp) {
+    std::stable_sort(grupp.begin(), grupp.end(),
+                     [](const Gruppspelare& a, const Gruppspelare& b) { return a.nr > b.nr; });
+}
+
 bool hittaKonflikt(const Grupp& grupp, const PartiIndex& partier, Konflikt& konflikt) {
     const int h = static_cast<int>(grupp.size() / 2);
     bool funnen = false;

@@ -24,6 +24,9 @@ bool harMottSomVit(const PartiIndex& partier, std::int32_t vit, std::int32_t sva
 
 // Inserts `s` so that the group stays in descending start-number order.
 void rankingsortera(Grupp& grupp, const Gruppspelare& s);
+// The order that inserting every player with rankingsortera gives, in O(s log s) instead of
+// O(s^2): descending start number, equal numbers in the order they came.
+void rankingsorteraAlla(Grupp& grupp);
 
 // The pair to repair after a failed check: `ej` the upper player, `ejb` the lower one, `ejc` the
 // lower player's 1-based position and `ejd` half the group size.

@@ -6,6 +6,7 @@
 #include <unordered_set>
 
 #include "lott/pairing/partiindex.h"
+#include "lott/pairing/reservparning.h"
 #include "lott/pairing/schweizer_grupp.h"
 #include "store/tournament.h"
 
@@ -27,9 +28,12 @@ class Senarerond {
           parad_(pool_.size(), 0), arbetsgrans_(arbetsgrans) {}
 
     std::optional<std::vector<spelarstructtva>> lotta();
+    // After lotta() gave up: any pairing of the pool without a rematch (reservparning.h), each
+    // pair coloured as the groups colour theirs, the better-placed player as A.
+    std::optional<std::vector<spelarstructtva>> reserv();
+    bool godtagbarPool() const;
 
   private:
-    bool godtagbarPool() const;
     void reserveraFrirond();
     bool reserverad(int i) const { return farfri_ >= 0 && (i == farfri_ || i == frirond_); }
     bool tillganglig(int i) const { return !parad_[static_cast<std::size_t>(i)] && !reserverad(i); }
@@ -100,7 +104,8 @@ Grupp Senarerond::byggGrupp(double& niva) const {
         niva = -kOandligt;
         if (ovre_ == -kOandligt) return grupp;
         for (int i = 0; i < n; ++i)
-            if (!parad_[static_cast<std::size_t>(i)]) rankingsortera(grupp, spelare(i));
+            if (!parad_[static_cast<std::size_t>(i)]) grupp.push_back(spelare(i));
+        rankingsorteraAlla(grupp);
         return grupp;
     }
     bool funnen = false;
@@ -113,8 +118,8 @@ Grupp Senarerond::byggGrupp(double& niva) const {
     }
     if (!funnen) return grupp;
     for (int i = 0; i < n; ++i)
-        if (tillganglig(i) && pool_[static_cast<std::size_t>(i)].poang == niva)
-            rankingsortera(grupp, spelare(i));
+        if (tillganglig(i) && pool_[static_cast<std::size_t>(i)].poang == niva) grupp.push_back(spelare(i));
+    rankingsorteraAlla(grupp);
     return grupp;
 }
 
@@ -245,6 +250,20 @@ std::vector<spelarstructtva> Senarerond::lottningslista() const {
     return lista;
 }
 
+std::optional<std::vector<spelarstructtva>> Senarerond::reserv() {
+    const auto par = reservparning(static_cast<int>(pool_.size()), [&](int i, int j) {
+        return partier_.harMotts(pool_[static_cast<std::size_t>(i)].nr,
+                                 pool_[static_cast<std::size_t>(j)].nr);
+    });
+    if (!par) return std::nullopt;
+    par_.clear();
+    for (const auto& [i, j] : *par) {
+        // A pair of two: position 2 (A, better placed) against position 1 (B).
+        laggTillPar(Grupp{spelare(j), spelare(i)});
+    }
+    return lottningslista();
+}
+
 std::optional<std::vector<spelarstructtva>> Senarerond::lotta() {
     if (!godtagbarPool()) return std::nullopt;
     reserveraFrirond();
@@ -293,8 +312,11 @@ std::optional<std::vector<spelarstructtva>> Senarerond::lotta() {
 
 std::optional<std::vector<spelarstructtva>> schweizerb(const std::vector<spelarstructtvac>& lskicka,
                                                        const std::vector<partistruct>& partier, int valdrond,
-                                                       long long arbetsgrans) {
-    return Senarerond(lskicka, partier, valdrond, arbetsgrans).lotta();
+                                                       long long arbetsgrans, bool reserv) {
+    Senarerond rond(lskicka, partier, valdrond, arbetsgrans);
+    if (auto lista = rond.lotta()) return lista;
+    if (!reserv || !rond.godtagbarPool()) return std::nullopt;
+    return Senarerond(lskicka, partier, valdrond, arbetsgrans).reserv();
 }
 
 } // namespace parning

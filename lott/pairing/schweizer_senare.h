@@ -20,10 +20,13 @@ inline constexpr long long kSchweizerArbetsgrans = 60'000'000;
 // counts). The answer lists the pairs in the order they were made, white first, the top group's
 // first pair on board 1 and a reserved bye pair (player, "Frirond") last. The colour rules of the
 // variant and the move of the bye to the last board are applied afterwards by the caller.
-// nullopt when no pairing is found: every pair dissolved and the whole field still unpaired, an
-// odd or duplicated field, or the search bound `arbetsgrans` reached.
+// When that search gives up (every pair dissolved and the whole field still unpaired, or the
+// search bound `arbetsgrans` reached), the fallback of reservparning.h pairs the pool without a
+// rematch where that is possible (unless `reserv` is false). nullopt when no pairing exists, or
+// for an odd or duplicated field.
 std::optional<std::vector<spelarstructtva>> schweizerb(const std::vector<spelarstructtvac>& lskicka,
                                                        const std::vector<partistruct>& partier, int valdrond,
-                                                       long long arbetsgrans = kSchweizerArbetsgrans);
+                                                       long long arbetsgrans = kSchweizerArbetsgrans,
+                                                       bool reserv = true);
 
 } // namespace parning

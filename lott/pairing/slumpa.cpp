@@ -11,7 +11,10 @@ std::vector<int> slumpaOrdning(int turnnr, int m) {
     std::vector<int> dragen;
     dragen.reserve(m);
     for (int r = m; r > 0; --r) {
-        const int k = (turnnr + 900) % r; // 0-based index of the k-th remaining entry
+        // 0-based index of the k-th remaining entry. Worked out wide and kept non-negative, so that
+        // a tournament number taken from a damaged "TILLB" can neither overflow nor index outside.
+        const long long rest = (static_cast<long long>(turnnr) + 900) % r;
+        const int k = static_cast<int>(rest < 0 ? rest + r : rest);
         dragen.push_back(kvar[k]);
         kvar.erase(kvar.begin() + k);
     }

@@ -1,4 +1,6 @@
 // The standings within the ranking groups, a group under each heading.
+#include <algorithm>
+
 #include "lott/reports/game_texts.h"
 #include "lott/reports/number_format.h"
 #include "lott/reports/report_content.h"
@@ -9,9 +11,11 @@ namespace reports {
 // i * S (i from 2 to 6) that lies between 40 and 49, so that whole groups fill a page.
 int groupRowsPerPage(const rankingstruct& g) {
     int rows = 40;
+    // Worked out wide: a damaged group size must not overflow the product.
     if (g.antalgr > 2 && g.spelarepergr > 0)
-        for (int i = 2; i <= 6; ++i)
-            if (i * g.spelarepergr >= 40 && i * g.spelarepergr <= 49) rows = i * g.spelarepergr;
+        for (long long i = 2; i <= 6; ++i)
+            if (i * g.spelarepergr >= 40 && i * g.spelarepergr <= 49)
+                rows = static_cast<int>(i * g.spelarepergr);
     return rows;
 }
 
@@ -33,8 +37,16 @@ ReportContent rankinggruppContent(const ReportInput& in) {
     c.firstRowGap = 1.5; // the first group heading clears the title, as rows do elsewhere
 
     const int perPage = groupsPerPage(g);
+    // A damaged count stops at the most groups a readable ".G" record can hold, instead of drawing
+    // empty groups without end; the players are sorted into their groups once.
+    const int antalgr = std::min(g.antalgr, kStorstaStartnummer);
+    std::vector<std::vector<const spelarstructc*>> medlemmar(static_cast<std::size_t>(std::max(antalgr, 0)) +
+                                                             1);
+    for (const auto* s : rows)
+        if (s->rankinggrupp >= 1 && s->rankinggrupp <= antalgr)
+            medlemmar[static_cast<std::size_t>(s->rankinggrupp)].push_back(s);
     std::size_t pageStart = 0;
-    for (int grupp = 1; grupp <= g.antalgr; ++grupp) {
+    for (int grupp = 1; grupp <= antalgr; ++grupp) {
         Row heading;
         heading.heading = true;
         heading.gap = 1.2;
@@ -44,9 +56,7 @@ ReportContent rankinggruppContent(const ReportInput& in) {
                          {origin + 61, "Pris"}};
         c.rows.push_back(std::move(heading));
 
-        std::vector<const spelarstructc*> members;
-        for (const auto* s : rows)
-            if (s->rankinggrupp == grupp) members.push_back(s);
+        const auto& members = medlemmar[static_cast<std::size_t>(grupp)];
         // The players tied for the lead share the group prize.
         std::size_t leaders = members.empty() ? 0 : 1;
         while (leaders < members.size() && members[leaders]->poang == members[0]->poang &&
@@ -66,7 +76,7 @@ ReportContent rankinggruppContent(const ReportInput& in) {
             if (i < leaders && prize > 0) row.cells.push_back({origin + 61, std::to_string(prize)});
             c.rows.push_back(std::move(row));
         }
-        if (grupp % perPage == 0 || grupp == g.antalgr) {
+        if (grupp % perPage == 0 || grupp == antalgr) {
             c.pages.push_back({pageStart, c.rows.size()});
             pageStart = c.rows.size();
         }

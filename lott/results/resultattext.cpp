@@ -76,7 +76,12 @@ int testavvalfrittresultat(const std::string& t, double& vitresultat, double& sv
     bool streck = false;
     bool vitFunnen = false;
     for (char c : t) {
-        if (c == '-' && !streck) {
+        // A second "-" leaves no reading of the text as one score against another ("1-1-1").
+        if (c == '-' && streck) {
+            vitresultat = -1.0;
+            return 0;
+        }
+        if (c == '-') {
             streck = true;
             const double v = decimaltal(sida[0]);
             if (v >= 0) {

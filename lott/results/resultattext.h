@@ -20,7 +20,7 @@ std::string foradla(const std::string& t, bool frirondbord, int frirondfarg);
 
 // A freely chosen score "W-B": digits and "." on either side of the first "-" (at most four
 // characters a side, everything else skipped; an empty side is 0). Returns 1 and the two scores
-// when the text holds a "-", else 0 with both scores -1.
+// when the text holds exactly one "-", else 0 with both scores -1.
 int testavvalfrittresultat(const std::string& t, double& vitresultat, double& svartresultat);
 
 // A number as typed: leading digits, at most one decimal point ("2.5", ".5", "3."); independent

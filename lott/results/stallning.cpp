@@ -191,6 +191,14 @@ void lankabortutgadda(std::vector<spelarstructc>& lista, const std::vector<int>&
 }
 
 Resultat berakna(const Indata& in) {
+    // A damaged start number takes no part (the bye number of "Valfritt" is the largest plus one).
+    const auto rimlig = [](const spelarstructtva& s) { return s.plausible(); };
+    if (!std::all_of(in.spelare.begin(), in.spelare.end(), rimlig)) {
+        Indata utanSkadade = in;
+        std::erase_if(utanSkadade.spelare, [&](const spelarstructtva& s) { return !rimlig(s); });
+        return berakna(utanSkadade);
+    }
+
     Resultat ut;
     ut.valdrond = in.valdrond;
     for (const auto& p : in.partier)

@@ -144,12 +144,16 @@ TEST(SchweizerSenare, FieldWithoutAnyNewPairingFails) {
     EXPECT_FALSE(schweizerb(pool, allaMotts, 4));
 }
 
-TEST(SchweizerSenare, SearchBoundEndsTheSearchWithNothingPaired) {
-    // The pairing needs a repaired group: within a bound of one try it is given up.
+TEST(SchweizerSenare, SearchBoundHandsTheRoundToTheFallback) {
+    // The pairing needs a repaired group (1 and 3 have met): the search gives 1-4 and 2-3.
+    // Within a bound of one try it gives up, and the fallback pairs the order 1, 2, 3, 4 with
+    // the smallest squared distances and no rematch: 1-2 and 3-4 (1 + 1; 1-4, 2-3 costs 9 + 1).
     const auto pool = lskicka({{1, 1}, {2, 1}, {3, 1}, {4, 1}});
-    EXPECT_TRUE(schweizerb(pool, {parti(3, 1, 1)}, 2));
-    EXPECT_TRUE(schweizerb(pool, {parti(3, 1, 1)}, 2, 8));
-    EXPECT_FALSE(schweizerb(pool, {parti(3, 1, 1)}, 2, 4));
+    EXPECT_EQ(paren(*schweizerb(pool, {parti(3, 1, 1)}, 2)), (Par{{1, 4}, {2, 3}}));
+    EXPECT_EQ(paren(*schweizerb(pool, {parti(3, 1, 1)}, 2, 8)), (Par{{1, 4}, {2, 3}}));
+    const auto reserv = schweizerb(pool, {parti(3, 1, 1)}, 2, 4);
+    ASSERT_TRUE(reserv);
+    EXPECT_EQ(paren(*reserv), (Par{{1, 2}, {3, 4}}));
 }
 
 TEST(SchweizerSenare, DamagedPoolsAreRefused) {

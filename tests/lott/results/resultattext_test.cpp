@@ -62,9 +62,17 @@ TEST(Testavvalfrittresultat, AtMostFourCharactersASide) {
     EXPECT_EQ(testavvalfrittresultat("123456-7.25x9", v, s), 1);
     EXPECT_EQ(v, 1234.0);
     EXPECT_EQ(s, 7.25);
-    EXPECT_EQ(testavvalfrittresultat("1-2-3", v, s), 1); // the second dash is skipped
-    EXPECT_EQ(v, 1.0);
-    EXPECT_EQ(s, 23.0);
+}
+
+TEST(Testavvalfrittresultat, RefusesMoreThanOneDash) {
+    // Each would otherwise be read with the later dashes skipped: "1-1-1" as 1 against 11.
+    for (const char* t : {"1-1-1", "1-2-3", "--", "3-1-", "-3-1", "2.5--1.5"}) {
+        SCOPED_TRACE(t);
+        double v = 0, s = 0;
+        EXPECT_EQ(testavvalfrittresultat(t, v, s), 0);
+        EXPECT_EQ(v, -1.0);
+        EXPECT_EQ(s, -1.0);
+    }
 }
 
 TEST(Testavvalfrittresultat, RefusesTextWithoutDash) {

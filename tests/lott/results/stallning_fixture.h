@@ -1,4 +1,5 @@
-// Building blocks of standings tests: a start list, games and a lookup by start number.
+// Building blocks of standings tests: a start list, games (custom-score ones too) and a lookup
+// by start number.
 #pragma once
 #include <stdexcept>
 #include <string>
@@ -27,6 +28,18 @@ inline std::vector<spelarstructtva> startlista(int n) {
 
 inline partistruct parti(int rond, int vit, int svart, int resultat, int bord = 1) {
     return partistruct{vit, svart, bord, resultat, rond};
+}
+
+// A custom-score game of tournament 1.
+inline valfristruct valfri(int rond, int vit, int svart, double v, double s) {
+    valfristruct r;
+    r.turnnr = 1;
+    r.vit = vit;
+    r.svart = svart;
+    r.rond = rond;
+    r.vitresultat = v;
+    r.svartresultat = s;
+    return r;
 }
 
 inline const spelarstructc& rad(const stallning::Resultat& r, int nr) {

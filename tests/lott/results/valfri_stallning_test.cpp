@@ -9,17 +9,6 @@ using namespace stallningtest;
 using stallning::berakna;
 using stallning::Indata;
 
-valfristruct valfri(int rond, int vit, int svart, double v, double s) {
-    valfristruct r;
-    r.turnnr = 1;
-    r.vit = vit;
-    r.svart = svart;
-    r.rond = rond;
-    r.vitresultat = v;
-    r.svartresultat = s;
-    return r;
-}
-
 Indata valfrittTurnering(int n, std::vector<valfristruct> valfria) {
     Indata in;
     in.spelare = startlista(n);
