@@ -1,17 +1,21 @@
 #include "ui/report_window.h"
 
+#include <QEvent>
 #include <QMainWindow>
-#include <QPageSetupDialog>
 #include <QPaintEvent>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <algorithm>
+#include <cmath>
 
 #include "ui/app.h"
 #include "ui/automation.h"
 #include "ui/detail/menu_impl.h"
+#include "ui/detail/paper_print.h"
 #include "ui/detail/printer.h"
 #include "ui/detail/qt_canvas.h"
 #include "ui/detail/runtime.h"
@@ -21,7 +25,13 @@ namespace ui {
 namespace detail {
 namespace {
 
-// The client area: paints the report in the window's own units, one unit a pixel.
+// The drawing never shrinks its most common text below this height in pixels to fit the window.
+constexpr double kSmallestTextPixels = 11;
+// Nor below this share of its own size.
+constexpr double kSmallestFit = 0.45;
+
+// The client area: paints the report in the window's own units, shrunk by `fit` when the
+// window is narrower than the drawing.
 class PaintArea : public QWidget {
   public:
     explicit PaintArea(ReportWindow* owner) : owner_(owner) {
@@ -32,12 +42,14 @@ class PaintArea : public QWidget {
     }
     double unitsWide = 0;
     double unitsHigh = 0;
+    double fit = 1;
 
   protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setRenderHint(QPainter::TextAntialiasing);
         painter.setPen(Qt::black);
+        painter.scale(fit, fit);
         PainterCanvas canvas(painter, unitsWide, unitsHigh, false, 1);
         owner_->paint(canvas);
     }
@@ -46,22 +58,19 @@ class PaintArea : public QWidget {
     ReportWindow* owner_;
 };
 
-// Paints `pages` pages of `w` on `printer`, each scaled so that the window fits the page.
-void printPages(ReportWindow& w, QPrinter& printer, int firstPage, int pages, double units_w,
-                double units_h) {
-    QPainter painter(&printer);
-    for (int p = 0; p < pages; ++p) {
-        if (p > 0) printer.newPage();
-        const QRectF page = printer.pageRect(QPrinter::DevicePixel);
-        const double scale = std::min(page.width() / units_w, page.height() / units_h);
-        painter.save();
-        painter.scale(scale, scale);
-        painter.setPen(Qt::black);
-        PainterCanvas canvas(painter, units_w, units_h, true, firstPage + p);
-        w.paint(canvas);
-        painter.restore();
+// Sizes the drawing when the visible part of the window is shown or changes size.
+class ViewportWatch : public QObject {
+  public:
+    ViewportWatch(QObject* parent, std::function<void()> changed)
+        : QObject(parent), changed_(std::move(changed)) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Resize || event->type() == QEvent::Show) changed_();
+        return false;
     }
-}
+
+  private:
+    std::function<void()> changed_;
+};
 
 } // namespace
 } // namespace detail
@@ -69,6 +78,9 @@ void printPages(ReportWindow& w, QPrinter& printer, int firstPage, int pages, do
 struct ReportWindow::Parts {
     QScrollArea* scroll = nullptr;
     detail::PaintArea* area = nullptr;
+    int minWidth = 0; // pixels the drawing scrolls at least (setScroller)
+    int minHeight = 0;
+    bool sizing = false;
 };
 
 ReportWindow::ReportWindow(Window* parent, const std::string& caption, const MenuResource& menu)
@@ -85,8 +97,9 @@ ReportWindow::ReportWindow(Window* parent, const std::string& caption, const Men
     p.scroll = new QScrollArea();
     p.area = new detail::PaintArea(this);
     p.scroll->setWidget(p.area);
-    p.scroll->setWidgetResizable(true);
+    p.scroll->setWidgetResizable(false);
     p.scroll->setBackgroundRole(QPalette::Base);
+    p.scroll->viewport()->installEventFilter(new detail::ViewportWatch(p.scroll, [this] { repaint(); }));
     frame->setCentralWidget(p.scroll);
     place(0, 0, 640, 480);
 
@@ -114,10 +127,11 @@ void ReportWindow::place(int x, int y, int width, int height) {
 
 void ReportWindow::setScroller(int xUnit, int yUnit, int xRange, int yRange) {
     auto& p = *parts_;
-    p.scroll->setWidgetResizable(false);
-    p.area->resize(std::max(1, xUnit * xRange), std::max(1, yUnit * yRange));
+    p.minWidth = std::max(0, xUnit * xRange);
+    p.minHeight = std::max(0, yUnit * yRange);
     p.scroll->horizontalScrollBar()->setSingleStep(xUnit);
     p.scroll->verticalScrollBar()->setSingleStep(yUnit);
+    if (isOpen()) repaint(); // before the window is shown, showing it sizes the drawing
 }
 
 void ReportWindow::onCommand(int id, std::function<void()> handler) {
@@ -125,27 +139,62 @@ void ReportWindow::onCommand(int id, std::function<void()> handler) {
 }
 
 void ReportWindow::repaint() {
-    parts_->area->update();
+    auto& p = *parts_;
+    if (p.sizing) return; // resizing the drawing resizes the viewport's scroll bars
+    p.sizing = true;
+    // How far the drawing reaches, measured by drawing it once.
+    detail::RecordingCanvas measured(p.area->unitsWide, p.area->unitsHigh);
+    paint(measured);
+    const double wide = std::max<double>(p.minWidth, measured.right());
+    const double high = std::max<double>(p.minHeight, measured.bottom());
+    const double room = p.scroll->viewport()->width();
+    double fit = 1;
+    if (wide > room && wide > 0) {
+        const double common = measured.commonHeight();
+        const double floor =
+            std::max(detail::kSmallestFit, common > 0 ? detail::kSmallestTextPixels / common : 0.0);
+        fit = std::clamp(room / wide, std::min(floor, 1.0), 1.0);
+    }
+    p.area->fit = fit;
+    p.area->resize(std::max(1, static_cast<int>(std::ceil(wide * fit))),
+                   std::max(1, static_cast<int>(std::ceil(high * fit))));
+    p.area->update();
+    p.sizing = false;
 }
 
-bool ReportWindow::print(int pages) {
-    auto& p = *parts_;
-    const double w = p.area->unitsWide, h = p.area->unitsHigh;
+PaperReport ReportWindow::paperReport() {
+    return {};
+}
+
+bool ReportWindow::print() {
+    const PaperReport report = paperReport();
     if (automation::enabled()) {
-        for (int page = 1; page <= pages; ++page) {
-            QPrinter pdf(QPrinter::HighResolution);
-            pdf.setOutputFormat(QPrinter::PdfFormat);
-            pdf.setOutputFileName(QString("print-%1.pdf").arg(detail::nextPrintNumber()));
-            detail::printPages(*this, pdf, page, 1, w, h);
-        }
+        QPrinter pdf(QPrinter::HighResolution);
+        pdf.setOutputFormat(QPrinter::PdfFormat);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setOutputFileName(QString("print-%1.pdf").arg(detail::nextPrintNumber()));
+        detail::printPaper(report, pdf);
         return true;
     }
     QPrinter& printer = detail::sharedPrinter();
     QPrintDialog dialog(&printer, impl().widget);
     dialog.setWindowTitle("Utskrifter");
+    detail::preparePrintDialog(dialog, printer, report);
     if (dialog.exec() != QDialog::Accepted) return false;
-    detail::printPages(*this, printer, 1, pages, w, h);
+    detail::printPaper(report, printer);
     return true;
+}
+
+bool ReportWindow::printPreview() {
+    if (automation::enabled()) return false;
+    const PaperReport report = paperReport();
+    QPrinter& printer = detail::sharedPrinter();
+    detail::printWholeReport(printer, report);
+    QPrintPreviewDialog preview(&printer, impl().widget);
+    preview.setWindowTitle("Förhandsgranskning");
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
+                     [&report](QPrinter* target) { detail::printPaper(report, *target); });
+    return preview.exec() == QDialog::Accepted;
 }
 
 } // namespace ui

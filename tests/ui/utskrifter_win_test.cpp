@@ -1,11 +1,14 @@
-// The report window on real windows: what the screen shows before and after printing, printing
-// page by page until the window closes itself, and the files it leaves when it closes.
+// The report window on real windows: what the screen shows, printing the whole report as one
+// job laid out for the paper, and the files it leaves when it closes.
 #include <QDir>
 #include <QFile>
+#include <QPrinter>
+#include <QRegularExpression>
 
 #include "lott/reports/utskrifter_win.h"
 #include "tests/support/temp_dir.h"
 #include "tests/ui/ui_fixture.h"
+#include "ui/detail/paper_print.h"
 
 namespace {
 
@@ -32,6 +35,13 @@ class UtskrifterWinTest : public uitest::UiTest {
             .entryList({"print-*.pdf"}, QDir::Files)
             .size();
     }
+    // The sheets in a printed PDF.
+    static int pdfPages(const QString& name) {
+        QFile pdf(name);
+        if (!pdf.open(QIODevice::ReadOnly)) return -1;
+        return static_cast<int>(
+            QString::fromLatin1(pdf.readAll()).count(QRegularExpression("/Type\\s*/Page\\b")));
+    }
     std::optional<TempDir> dir_;
 };
 
@@ -51,10 +61,10 @@ ReportInput participants(int n) {
 
 const ui::automation::ControlRef skrivUt{0, "&Skriv ut", true};
 
-TEST_F(UtskrifterWinTest, FortyFivePlayersPrintAsTwoPagesAndTheWindowClosesAfterTheLast) {
+TEST_F(UtskrifterWinTest, FortyFivePlayersPrintAsOneJobOfTwoPagesAndTheWindowCloses) {
     auto* w = new UtskrifterWin(&uitest::mainWindow(), "Utskrift av Deltagare", participants(45));
     w->show();
-    // Before printing the screen shows every row: stamp, title, headings and 45 players.
+    // The screen shows every row: stamp, title, headings and 45 players.
     auto lines = dump();
     ASSERT_EQ(lines.size(), 1u + 3 + 45);
     EXPECT_EQ(lines[2], "Deltagarlista Vårcup");
@@ -62,52 +72,100 @@ TEST_F(UtskrifterWinTest, FortyFivePlayersPrintAsTwoPagesAndTheWindowClosesAfter
     EXPECT_EQ(lines.back(), "45 | Spelare 45");
     EXPECT_EQ(w->pageCount(), 2);
 
-    EXPECT_EQ(ui::automation::menu(skrivUt), "");
-    EXPECT_EQ(pdfCount(), 1);
-    ASSERT_TRUE(w->isOpen());
-    EXPECT_TRUE(w->skrivare());
-    // From the first print on the screen shows the next page to print.
-    lines = dump();
-    ASSERT_EQ(lines.size(), 1u + 3 + 5);
-    EXPECT_EQ(lines[2], "Deltagarlista, forts");
-    EXPECT_EQ(lines[4], "41 | Spelare 41");
+    // The paper: 40 players under the title, 5 under "Deltagarlista, forts".
+    const ui::PaperReport paper = w->paperReport();
+    ASSERT_EQ(paper.pages.size(), 2u);
+    EXPECT_EQ(paper.pages[0].title, "Deltagarlista Vårcup");
+    EXPECT_EQ(paper.pages[0].rows.size(), 40u);
+    EXPECT_EQ(paper.pages[1].title, "Deltagarlista, forts");
+    EXPECT_EQ(paper.pages[1].rows.size(), 5u);
+    EXPECT_EQ(paper.pages[1].rows[0].cells[1].text, "Spelare 41");
+    EXPECT_EQ(paper.corner, "2001.03.07     19.05.02");
+    EXPECT_EQ(paper.fileName, "lottutskrifter/Vårcup_deltagarlista.pdf");
 
     EXPECT_EQ(ui::automation::menu(skrivUt), "");
     ui::automation::settle();
-    EXPECT_EQ(pdfCount(), 2);
+    EXPECT_EQ(pdfCount(), 1);
+    EXPECT_EQ(pdfPages("print-1.pdf"), 2);
     EXPECT_TRUE(QFile::exists("lottutskrifter/Vårcup_deltagarlista.htm"));
     EXPECT_EQ(uitest::recorder().events.back(), "closed Utskrift av Deltagare");
 }
 
-TEST_F(UtskrifterWinTest, TwentyThreePagesOfStandingsPrintOneAfterTheOther) {
+ReportInput standings(int players) {
     ReportInput in;
     in.vilkpaint = kStallning;
     in.tnamn = "Stora";
     in.valdrond = 9;
-    for (int nr = 1; nr <= 23 * 50; ++nr) {
+    for (int nr = 1; nr <= players; ++nr) {
         spelarstructc s;
         s.nr = nr;
         s.namn = "Spelare " + std::to_string(nr);
-        s.poang = 9 - nr / 200.0;
+        s.klubb = "Klubb " + std::to_string(nr % 17);
+        s.ranking = 1200 + nr;
+        s.poang = 9 - nr / 20.0;
         in.stallning.push_back(s);
     }
-    auto* w = new UtskrifterWin(&uitest::mainWindow(), "Utskrift av Ställningen", in);
+    return in;
+}
+
+TEST_F(UtskrifterWinTest, AHundredAndTwentyPlayerStandingsPrintInOneJobAtTenPointInsideTheMargins) {
+    auto* w = new UtskrifterWin(&uitest::mainWindow(), "Utskrift av Ställningen", standings(120));
     w->show();
-    ASSERT_EQ(w->pageCount(), 23);
-    for (int page = 1; page <= 23; ++page) {
-        ASSERT_TRUE(w->isOpen()) << page;
-        EXPECT_EQ(w->nextPage(), page - 1);
-        EXPECT_EQ(ui::automation::menu(skrivUt), "");
-        if (page == 22) {
-            const auto lines = dump();
-            EXPECT_EQ(lines[2], "Ställning Stora rond 9, forts");
-            EXPECT_EQ(lines.size(), 1u + 3 + 50);
-            EXPECT_EQ(lines[4].substr(0, 9), "1101 | 11"); // place 1101, start number 1101
+    const ui::PaperReport paper = w->paperReport();
+    // 50 rows a page: 50, 50, 20.
+    ASSERT_EQ(paper.pages.size(), 3u);
+    EXPECT_EQ(paper.pages[2].rows.size(), 20u);
+
+    // On A4 every page fits one sheet: body rows at 10 pt, headings and rows inside the
+    // printable area, which lies at least 20 mm from every edge.
+    QPrinter a4(QPrinter::HighResolution);
+    a4.setOutputFormat(QPrinter::PdfFormat);
+    a4.setPageSize(QPageSize(QPageSize::A4));
+    a4.setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
+    const auto sheets = ui::detail::sheetsFor(paper, a4);
+    ASSERT_EQ(sheets.size(), 3u);
+    const QMarginsF m = a4.pageLayout().margins(QPageLayout::Millimeter);
+    EXPECT_GE(std::min({m.left(), m.top(), m.right(), m.bottom()}), 20);
+    const QRectF area = a4.pageLayout().paintRect(QPageLayout::Point);
+    for (const auto& sheet : sheets) {
+        int body = 0;
+        for (const auto& t : sheet.texts) {
+            SCOPED_TRACE(t.text);
+            EXPECT_GE(t.x, 0);
+            EXPECT_LE(t.y + t.points, area.height());
+            if (!t.bold && t.points != 8) {
+                EXPECT_DOUBLE_EQ(t.points, 10);
+                ++body;
+            }
         }
+        EXPECT_GT(body, 0);
     }
+
+    EXPECT_EQ(ui::automation::menu(skrivUt), "");
     ui::automation::settle();
-    EXPECT_EQ(pdfCount(), 23);
+    EXPECT_EQ(pdfCount(), 1);
+    EXPECT_EQ(pdfPages("print-1.pdf"), 3);
     EXPECT_TRUE(QFile::exists("lottutskrifter/Stora_stallning.htm"));
+}
+
+TEST_F(UtskrifterWinTest, ThePrintoutDoesNotDependOnTheSizeOfTheWindow) {
+    // The same standings printed from a window as wide as a 1920-pixel screen's and from one of
+    // 800 pixels: the PDFs are the same but for their creation time.
+    QString printed[2];
+    const int widths[2] = {1824, 760};
+    for (int i = 0; i < 2; ++i) {
+        auto* w = new UtskrifterWin(&uitest::mainWindow(), "Utskrift av Ställningen", standings(60));
+        w->place(10, 10, widths[i], widths[i] * 9 / 16);
+        w->show();
+        EXPECT_EQ(ui::automation::menu(skrivUt), "");
+        ui::automation::settle();
+        QFile pdf(QString("print-%1.pdf").arg(i + 1));
+        ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+        printed[i] =
+            QString::fromLatin1(pdf.readAll()).remove(QRegularExpression("/CreationDate \\([^)]*\\)"));
+    }
+    EXPECT_GT(printed[0].size(), 1000);
+    EXPECT_EQ(printed[0], printed[1]);
 }
 
 TEST_F(UtskrifterWinTest, ClosingWritesTheFilesAndFreesTheCommand) {
