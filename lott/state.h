@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "lott/oversikt.h"
 #include "lott/results/spelarstructc.h"
 #include "store/records.h"
 
@@ -27,6 +28,7 @@ struct LottState {
     int schwanrop = 0;      // 1 while the pairing engine asks for its form of the standings
     int klubbfinns = 0;     // the last standings have a club column
     int rankingfinns = 0;   // the last standings have a rating column
+    LottadRond lottad;      // the round paired last, until its results are in (the overview)
 
     // In-memory lists, freed by number through rensalistab.
     std::vector<spelarstructtva> slistab;  // player list (list 0/1), file order

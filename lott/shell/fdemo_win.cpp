@@ -1,5 +1,8 @@
 #include "lott/shell/fdemo_win.h"
 
+#include <filesystem>
+
+#include "lott/oversikt.h"
 #include "lott/shell/plug_ins.h"
 #include "lott/shell/valj_turnering_dialog.h"
 #include "resources/lott/menu.h"
@@ -53,6 +56,20 @@ FDemoWin::FDemoWin() : ui::MainWindow("Turneringsverktyg", commandsMenu()) {
     onMessage(MSG_TILLBEHOR, [this] { EvDialogClosedb(); });
     onMessage(MSG_UTFOR, [this] { EvDialogClosedc(); });
     onMessage(MSG_LADDADE, [this] { EvDialogClosedd(); });
+
+    onRefresh([this] { visaOversikt(); });
+    visaOversikt();
+}
+
+void FDemoWin::visaOversikt() {
+    ui::Overview o;
+    std::error_code ec;
+    o.place = "Turneringar i " + std::filesystem::current_path(ec).string();
+    o.headings = oversiktsrubriker();
+    for (const auto& rad : turneringsoversikt(state_.lottad))
+        o.rows.push_back(oversiktsceller(rad));
+    o.empty = kIngaTurneringar;
+    setOverview(o);
 }
 
 // "STANGT" is left as it is: the next start resets it.
