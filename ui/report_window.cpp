@@ -4,7 +4,6 @@
 #include <QMainWindow>
 #include <QPaintEvent>
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -188,13 +187,8 @@ bool ReportWindow::print() {
 bool ReportWindow::printPreview() {
     if (automation::enabled()) return false;
     const PaperReport report = paperReport();
-    QPrinter& printer = detail::sharedPrinter();
-    detail::printWholeReport(printer, report);
-    QPrintPreviewDialog preview(&printer, impl().widget);
-    preview.setWindowTitle("Förhandsgranskning");
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
-                     [&report](QPrinter* target) { detail::printPaper(report, *target); });
-    return preview.exec() == QDialog::Accepted;
+    const auto preview = detail::makePreview(report, detail::sharedPrinter(), impl().widget);
+    return preview->exec() == QDialog::Accepted;
 }
 
 } // namespace ui

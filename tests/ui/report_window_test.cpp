@@ -2,12 +2,15 @@
 // and a drawing that shrinks to a narrow window.
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QPrintPreviewWidget>
 #include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
 
 #include "tests/support/temp_dir.h"
 #include "tests/ui/ui_fixture.h"
+#include "ui/detail/paper_print.h"
 #include "ui/detail/window_impl.h"
 #include "ui/report_window.h"
 
@@ -83,6 +86,57 @@ TEST_F(ReportWindowTest, PrintingUnderAutomationWritesOneJobWithEveryPage) {
     // Two sheets in the one file.
     EXPECT_EQ(QString::fromLatin1(bytes).count(QRegularExpression("/Type\\s*/Page\\b")), 2);
     w->close();
+}
+
+TEST_F(ReportWindowTest, ThePreviewShowsTheSheetsThatArePrinted) {
+    auto* w = new Lista();
+    w->show();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const auto preview = ui::detail::makePreview(w->paperReport(), printer, nullptr);
+    preview->show();
+    auto* pages = preview->findChild<QPrintPreviewWidget*>();
+    ASSERT_NE(pages, nullptr);
+    pages->updatePreview();
+    EXPECT_EQ(pages->pageCount(), 2);
+    preview->close();
+    w->close();
+}
+
+TEST_F(ReportWindowTest, PrintToFileProposesTheReportsOwnPdfInTheReportFolder) {
+    const TempDir tmp;
+    ui::PaperReport report = Lista().paperReport();
+    report.fileName = "lottutskrifter/Vårcup_stallning.pdf";
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageRanges(QPageRanges::fromString("2"));
+    QPrintDialog dialog(&printer);
+    ui::detail::preparePrintDialog(dialog, printer, report);
+    const QString folder = QString::fromStdString(tmp.path().string()) + "/lottutskrifter";
+    EXPECT_TRUE(QDir(folder).exists()); // the folder is there for the file to go to
+    auto* field = dialog.findChild<QLineEdit*>("filename");
+    ASSERT_NE(field, nullptr);
+    EXPECT_EQ(field->text(), folder + "/Vårcup_stallning.pdf");
+    EXPECT_EQ(printer.docName(), "Vårcup_stallning");
+    // Every sheet, whatever the last job chose: the range runs over the report's two sheets.
+    EXPECT_TRUE(printer.pageRanges().isEmpty());
+    EXPECT_EQ(dialog.minPage(), 1);
+    EXPECT_EQ(dialog.maxPage(), 2);
+}
+
+TEST_F(ReportWindowTest, ThePrintDialogsPageRangeChoosesTheSheets) {
+    const TempDir tmp;
+    const ui::PaperReport report = Lista().paperReport();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName("range.pdf");
+    printer.setPrintRange(QPrinter::PageRange);
+    printer.setPageRanges(QPageRanges::fromString("2"));
+    ui::detail::printPaper(report, printer);
+    QFile pdf("range.pdf");
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QString text = QString::fromLatin1(pdf.readAll());
+    EXPECT_EQ(text.count(QRegularExpression("/Type\\s*/Page\\b")), 1);
 }
 
 // The horizontal scroll range of a report window's client area.

@@ -66,6 +66,16 @@ void preparePrintDialog(QPrintDialog& dialog, QPrinter& printer, const PaperRepo
     if (auto* field = dialog.findChild<QLineEdit*>("filename")) field->setText(path);
 }
 
+std::unique_ptr<QPrintPreviewDialog> makePreview(const PaperReport& report, QPrinter& printer,
+                                                 QWidget* parent) {
+    printWholeReport(printer, report);
+    auto preview = std::make_unique<QPrintPreviewDialog>(&printer, parent);
+    preview->setWindowTitle("Förhandsgranskning");
+    QObject::connect(preview.get(), &QPrintPreviewDialog::paintRequested,
+                     [report](QPrinter* target) { printPaper(report, *target); });
+    return preview;
+}
+
 void printPaper(const PaperReport& report, QPrinter& printer) {
     const std::vector<Sheet> sheets = sheetsFor(report, printer);
     const QPageRanges chosen =

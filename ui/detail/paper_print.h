@@ -2,7 +2,9 @@
 // proposals, and painting the sheets the dialog chose.
 #pragma once
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <memory>
 #include <vector>
 
 #include "ui/paper.h"
@@ -23,5 +25,9 @@ void printWholeReport(QPrinter& printer, const PaperReport& report);
 void preparePrintDialog(QPrintDialog& dialog, QPrinter& printer, const PaperReport& report);
 // Paints the sheets of `report` that the printer's page range chooses (all when none) as one job.
 void printPaper(const PaperReport& report, QPrinter& printer);
+// The print preview of `report` on `printer` (a copy of the report is kept by the dialog); its
+// print button prints through the print dialog.
+std::unique_ptr<QPrintPreviewDialog> makePreview(const PaperReport& report, QPrinter& printer,
+                                                 QWidget* parent);
 
 } // namespace ui::detail

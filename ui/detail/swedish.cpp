@@ -23,6 +23,8 @@ bool installSwedish() {
             delete translator;
         }
     }
+    // Installed last, so consulted first: the texts of today's dialogs.
+    QCoreApplication::installTranslator(swedishTexts(QCoreApplication::instance()));
     return found;
 }
 
