@@ -25,7 +25,7 @@ namespace detail {
 namespace {
 
 // The drawing never shrinks its most common text below this height in pixels to fit the window.
-constexpr double kSmallestTextPixels = 11;
+constexpr double kSmallestTextPixels = 10;
 // Nor below this share of its own size.
 constexpr double kSmallestFit = 0.45;
 
@@ -79,7 +79,8 @@ struct ReportWindow::Parts {
     detail::PaintArea* area = nullptr;
     int minWidth = 0; // pixels the drawing scrolls at least (setScroller)
     int minHeight = 0;
-    bool sizing = false;
+    bool sizing = false; // sizing the drawing, which may change the viewport (scroll bars)
+    bool again = false;  // the viewport changed while sizing: size once more
 };
 
 ReportWindow::ReportWindow(Window* parent, const std::string& caption, const MenuResource& menu)
@@ -139,8 +140,23 @@ void ReportWindow::onCommand(int id, std::function<void()> handler) {
 
 void ReportWindow::repaint() {
     auto& p = *parts_;
-    if (p.sizing) return; // resizing the drawing resizes the viewport's scroll bars
+    if (p.sizing) {
+        p.again = true;
+        return;
+    }
     p.sizing = true;
+    // Showing or hiding a scroll bar narrows or widens the viewport: size again, a few times at most.
+    for (int pass = 0; pass < 3; ++pass) {
+        p.again = false;
+        fitToViewport();
+        if (!p.again) break;
+    }
+    p.sizing = false;
+    p.area->update();
+}
+
+void ReportWindow::fitToViewport() {
+    auto& p = *parts_;
     // How far the drawing reaches, measured by drawing it once.
     detail::RecordingCanvas measured(p.area->unitsWide, p.area->unitsHigh);
     paint(measured);
@@ -152,13 +168,12 @@ void ReportWindow::repaint() {
         const double common = measured.commonHeight();
         const double floor =
             std::max(detail::kSmallestFit, common > 0 ? detail::kSmallestTextPixels / common : 0.0);
-        fit = std::clamp(room / wide, std::min(floor, 1.0), 1.0);
+        // A pixel to spare, so that rounding the size up never brings the scroll bar back.
+        fit = std::clamp((room - 1) / wide, std::min(floor, 1.0), 1.0);
     }
     p.area->fit = fit;
     p.area->resize(std::max(1, static_cast<int>(std::ceil(wide * fit))),
                    std::max(1, static_cast<int>(std::ceil(high * fit))));
-    p.area->update();
-    p.sizing = false;
 }
 
 PaperReport ReportWindow::paperReport() {

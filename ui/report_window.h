@@ -59,6 +59,7 @@ class ReportWindow : public Window {
     virtual PaperReport paperReport();
 
   private:
+    void fitToViewport(); // sizes the drawing for the visible part of the window
     struct Parts;
     std::unique_ptr<Parts> parts_;
 };

@@ -118,17 +118,28 @@ void UtskrifterWin::draw(ui::Canvas& canvas, reports::Band band) {
     const double u = canvas.height() / 50;       // column unit
     const double lineUnit = canvas.width() / 30; // line unit
     // Close columns keep their places; the font of headings and rows shrinks until no text runs
-    // into its neighbour. The title (the first text) stands alone and keeps its size.
+    // into its neighbour. The title (the first text) stands alone.
     const double fit = reports::textFit(
         d, u, [&canvas](const std::string& text, int height) { return canvas.textWidth(text, height); });
+    double right = 0; // where the report ends on the right
     for (std::size_t i = 0; i < d.texts.size(); ++i) {
         const auto& t = d.texts[i];
-        canvas.text(t.x * u, t.y * lineUnit, t.text, t.height * (i == 0 ? 1 : fit));
+        double height = t.height * fit;
+        double width = canvas.textWidth(t.text, height);
+        if (i == 0) { // the title: its own size, smaller only where it would run out of the window
+            const double room = canvas.width() - t.x * u - u;
+            if (width > room && room > 0) {
+                height *= room / width;
+                width = room;
+            }
+        }
+        canvas.text(t.x * u, t.y * lineUnit, t.text, height);
+        right = std::max(right, t.x * u + width);
     }
 
-    // The date stamp at the top right, above the title.
+    // The date stamp at the top right of the report, above the title.
     const double h = reports::headingHeight(band);
-    canvas.text(canvas.width() - canvas.textWidth(stamp_, h) - 2 * u, 0.3 * lineUnit, stamp_, h);
+    canvas.text(std::max(0.0, right - canvas.textWidth(stamp_, h)), 0.3 * lineUnit, stamp_, h);
 }
 
 ui::PaperReport UtskrifterWin::paperReport() {

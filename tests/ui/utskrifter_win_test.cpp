@@ -4,11 +4,14 @@
 #include <QFile>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include "lott/reports/utskrifter_win.h"
 #include "tests/support/temp_dir.h"
 #include "tests/ui/ui_fixture.h"
 #include "ui/detail/paper_print.h"
+#include "ui/detail/window_impl.h"
 
 namespace {
 
@@ -166,6 +169,84 @@ TEST_F(UtskrifterWinTest, ThePrintoutDoesNotDependOnTheSizeOfTheWindow) {
     }
     EXPECT_GT(printed[0].size(), 1000);
     EXPECT_EQ(printed[0], printed[1]);
+}
+
+// Every kind with every column it can have, on a club's usual data: names and clubs of 15 to 20
+// characters, ratings with changes, Elo and titles, prizes, points with unfinished games,
+// withdrawn players, and 7 rounds of games with rating changes in the cross table.
+ReportInput widest(int vilkpaint, int pstallningval) {
+    ReportInput in;
+    in.vilkpaint = vilkpaint;
+    in.pstallningval = pstallningval;
+    in.pengarfinns = true;
+    in.medstartnummer = 1;
+    in.tnamn = "Klubbmästerskapet i långschack";
+    in.valdrond = 7;
+    in.grupper.antalgr = 2;
+    in.grupper.spelarepergr = 10;
+    in.grupper.rpris = 500;
+    for (int nr = 1; nr <= 20; ++nr) {
+        spelarstructtva p;
+        p.nr = nr;
+        p.namn = "Kristina Lindström " + std::to_string(nr);
+        p.klubb = "Västerås SK";
+        p.ranking = 1999 + nr;
+        in.spelare.push_back(p);
+        spelarstructc s;
+        s.nr = nr;
+        s.namn = p.namn;
+        s.klubb = p.klubb;
+        s.ranking = p.ranking;
+        s.rankingandring = -123.4;
+        s.elo = 2345;
+        s.titel = "WFM";
+        s.utgatt = nr % 7 == 0;
+        s.poang = 10.5;
+        s.antalvita = 2;
+        s.kvalitet = 123.25;
+        s.rankinggrupp = nr <= 10 ? 1 : 2;
+        s.pris = 12500;
+        in.stallning.push_back(s);
+    }
+    for (int r = 1; r <= 7; ++r)
+        for (int b = 0; b < 10; ++b) {
+            partistruct g;
+            g.rond = r;
+            g.bord = b + 1;
+            g.vit = 2 * b + 1;
+            g.svart = 2 * b + 2;
+            g.resultat = 1 + (r + b) % 3;
+            in.partier.push_back(g);
+        }
+    return in;
+}
+
+TEST_F(UtskrifterWinTest, EveryKindShowsEveryColumnInTheWindowOfASmallScreen) {
+    // The windows of an 800x600 and a 1024x768 screen (19/20 by 17/20 of them): no kind needs a
+    // horizontal scroll bar, but for the cross table of the final report on the smaller screen
+    // (seven cells 8.5 column units apart), which would have to shrink below 10 pixels and
+    // scrolls instead.
+    const struct {
+        int kind;
+        int variant;
+    } kinds[] = {{kDeltagare, 0}, {kLottning, 0},       {kStallning, 0},    {kStallning, 1},  {kStallning, 2},
+                 {kResultat, 0},  {kRankinggrupper, 0}, {kEgenKategori, 0}, {kSlutrapport, 0}};
+    const int sizes[][2] = {{760, 510}, {972, 652}};
+    for (const auto& k : kinds)
+        for (const auto& size : sizes) {
+            if (k.kind == kSlutrapport && size[0] == 760) continue;
+            SCOPED_TRACE(std::to_string(k.kind) + "/" + std::to_string(k.variant) + " at " +
+                         std::to_string(size[0]));
+            auto* w = new UtskrifterWin(&uitest::mainWindow(), "Utskrift", widest(k.kind, k.variant));
+            w->place(10, 10, size[0], size[1]);
+            w->show();
+            ui::automation::settle();
+            auto* area = w->impl().widget->findChild<QScrollArea*>();
+            ASSERT_NE(area, nullptr);
+            EXPECT_EQ(area->horizontalScrollBar()->maximum(), 0);
+            w->close();
+            ui::automation::settle();
+        }
 }
 
 TEST_F(UtskrifterWinTest, ClosingWritesTheFilesAndFreesTheCommand) {
