@@ -11,7 +11,12 @@
 # its folder under the home folder, created on first start (the entry's Exec line names it).
 include(GNUInstallDirs)
 
+# Everything the package holds, and nothing else (no tests, no benchmarks):
+# cmake --build DIR --target programs.
+add_custom_target(programs)
+
 function(install_program target)
+  add_dependencies(programs ${target})
   install(TARGETS ${target} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   set(entry ${CMAKE_SOURCE_DIR}/dist/${target}.desktop)
   if(EXISTS ${entry})

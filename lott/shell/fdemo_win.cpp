@@ -1,5 +1,7 @@
 #include "lott/shell/fdemo_win.h"
 
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 
 #include "lott/oversikt.h"
@@ -61,10 +63,18 @@ FDemoWin::FDemoWin() : ui::MainWindow("Turneringsverktyg", commandsMenu()) {
     visaOversikt();
 }
 
+// The working folder as the user knows it: "~/turneringar" for a folder in the home folder.
+static std::string mappnamn() {
+    std::error_code ec;
+    const std::string mapp = std::filesystem::current_path(ec).string();
+    const char* hem = std::getenv("HOME");
+    if (hem && *hem && mapp.rfind(std::string(hem) + "/", 0) == 0) return "~" + mapp.substr(std::strlen(hem));
+    return mapp;
+}
+
 void FDemoWin::visaOversikt() {
     ui::Overview o;
-    std::error_code ec;
-    o.place = "Turneringar i " + std::filesystem::current_path(ec).string();
+    o.place = "Turneringar i " + mappnamn();
     o.headings = oversiktsrubriker();
     for (const auto& rad : turneringsoversikt(state_.lottad))
         o.rows.push_back(oversiktsceller(rad));
