@@ -1,7 +1,6 @@
 #include "lott/reports/utskrifter_win.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "lott/kommando.h"
 #include "lott/reports/html_report.h"

@@ -7,6 +7,7 @@
 #include "store/filenames.h"
 #include "store/files.h"
 #include "store/records.h"
+#include "tests/lott/pairing/parning_hjalp.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -33,16 +34,6 @@ std::vector<spelarstructtva> spelare(std::initializer_list<const char*> namn) {
     return out;
 }
 
-partistruct parti(int rond, int vit, int svart) {
-    partistruct p;
-    p.rond = rond;
-    p.vit = vit;
-    p.svart = svart;
-    p.bord = 1;
-    p.resultat = 1;
-    return p;
-}
-
 valfristruct valfritt(int turnnr, int rond) {
     valfristruct v;
     v.turnnr = turnnr;
@@ -66,7 +57,8 @@ TEST_F(Oversikt, EachTournamentShowsItsSystemRoundsAndNextStep) {
                     std::vector<turneringsstruct>{turnering(1, "Vårcup", 3, 0), turnering(2, "Lag-DM", 2, 1),
                                                   turnering(3, "Höstschweizer", 5, 1)});
     store::writeAll("1.T", spelare({"Anna", "Bo", "Cia", "Dan"}));
-    store::writeAll("1.R", std::vector<partistruct>{parti(2, 1, 3), parti(1, 1, 2), parti(2, 2, 4)});
+    using parning::test::parti; // white, black, result, round
+    store::writeAll("1.R", std::vector<partistruct>{parti(1, 3, 1, 2), parti(1, 2, 1, 1), parti(2, 4, 3, 2)});
     store::writeAll("2.T", spelare({"Lag ett", "Lag två"}));
     store::writeAll(store::fil::SELN, std::vector<vilkenschweizerstruct>{{0, 2}, {1, 2}});
     store::writeAll(store::fil::POANGSYS, std::vector<poangsystem>{{4, 2}});
