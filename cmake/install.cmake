@@ -38,6 +38,7 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Turneringsverktyg <turneringsverktyg@localh
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
 # The libraries the programs link come from dpkg-shlibdeps; what Qt loads at run time is named
 # here: the Swedish translation of Qt's own dialogs. Liberation Sans has Arial's metrics, the
 # font the reports are drawn with.
