@@ -1,5 +1,5 @@
-// Setting a report on sheets of paper: one horizontal scale for the whole report, fonts at fixed
-// point sizes, rows flowing down the sheets.
+// Setting a report on sheets of paper: column positions for the whole report (spread over the
+// width, widened where a text needs it), fonts at fixed point sizes, rows flowing down the sheets.
 #include <algorithm>
 #include <limits>
 
@@ -9,9 +9,9 @@ namespace ui {
 namespace {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
-// Blank space kept between a text and the next column, in body-font points.
+// Blank space kept between a text and the next column, as a share of the body font's size.
 constexpr double kColumnGap = 0.4;
-// Distance between plain rows, in body-font points.
+// Distance between plain rows, as a share of the body font's size.
 constexpr double kLinePitch = 1.3;
 
 // The column positions of a report: every distinct x of its texts, left to right, and what the
@@ -24,18 +24,18 @@ class Columns {
             row.emplace_back(c.x, measure(c.text, points, bold));
         std::stable_sort(row.begin(), row.end(),
                          [](const auto& a, const auto& b) { return a.first < b.first; });
-        for (std::size_t i = 0; i < row.size(); ++i) {
-            rows_.push_back({row[i].first, row[i].second, i + 1 < row.size() ? row[i + 1].first : kInfinity});
-        }
+        for (std::size_t i = 0; i < row.size(); ++i)
+            texts_.push_back(
+                {row[i].first, row[i].second, i + 1 < row.size() ? row[i + 1].first : kInfinity});
     }
 
     // Numbers the stops; call once every row is in.
     void finish() {
-        for (const auto& t : rows_)
+        for (const auto& t : texts_)
             stops_.push_back(t.x);
         std::sort(stops_.begin(), stops_.end());
         stops_.erase(std::unique(stops_.begin(), stops_.end()), stops_.end());
-        for (const auto& t : rows_) {
+        for (const auto& t : texts_) {
             const std::size_t at = stop(t.x);
             ends_.push_back({at, t.width});
             // A neighbour at the same x is a text drawn over another: nothing to keep apart.
@@ -95,7 +95,7 @@ class Columns {
         std::size_t right;
         double leftWidth;
     };
-    std::vector<Text> rows_;
+    std::vector<Text> texts_;
     std::vector<double> stops_;
     std::vector<End> ends_;
     std::vector<Pair> pairs_;
