@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "lott/oversikt.h"
 #include "lott/results/spelarstructc.h"
 #include "store/records.h"
 
@@ -29,6 +30,7 @@ struct LottState {
     int rankingfinns = 0;   // the last standings have a rating column
     int hamtadfran = 0;     // the tournament whose players "&Hämta spelare" loaded
     int finnsutgadda = 0;   // the tournament of the last standings has withdrawn players
+    LottadRond lottad;      // the round paired last, until its results are in (the overview)
 
     // In-memory lists, freed by number through rensalistab.
     std::vector<spelarstructtva> slistab;  // player list (list 0/1), file order

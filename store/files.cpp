@@ -33,16 +33,24 @@ void writeAllOrDie(std::FILE* f, const std::vector<std::uint8_t>& bytes) {
     if (std::fflush(f) != 0) fatalFileError();
 }
 
-} // namespace
-
-std::vector<std::uint8_t> readBytes(const std::string& path) {
-    auto f = openOrDie(path, "rb");
+std::vector<std::uint8_t> readRest(std::FILE* f) {
     std::vector<std::uint8_t> bytes;
     std::uint8_t buf[65536];
     std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f.get())) > 0)
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)
         bytes.insert(bytes.end(), buf, buf + n);
     return bytes;
+}
+
+} // namespace
+
+std::vector<std::uint8_t> readBytes(const std::string& path) {
+    return readRest(openOrDie(path, "rb").get());
+}
+
+std::vector<std::uint8_t> readBytesIfPresent(const std::string& path) {
+    FilePtr f(std::fopen(path.c_str(), "rb"));
+    return f ? readRest(f.get()) : std::vector<std::uint8_t>{};
 }
 
 namespace {

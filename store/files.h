@@ -10,6 +10,9 @@ namespace store {
 // --- raw bytes ---
 // The whole file; ends the process when it cannot be opened.
 std::vector<std::uint8_t> readBytes(const std::string& path);
+// The whole file, or nothing when it is missing or cannot be read; creates nothing and never
+// ends the process. For steps that only look (the main window's overview of the tournaments).
+std::vector<std::uint8_t> readBytesIfPresent(const std::string& path);
 // Replaces the file with `bytes` atomically: written beside it, flushed, renamed over it, so that
 // the file holds either its old or its new contents at every moment.
 void replaceBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
@@ -40,6 +43,14 @@ template <class R> std::vector<std::uint8_t> encodeAll(const std::vector<R>& rec
 // (plausible()) have such records left out, so that no reader loops over nonsense values.
 template <class R> std::vector<R> readAll(const std::string& path) {
     auto records = decodeAll<R>(readBytes(path));
+    if constexpr (requires(const R& r) { r.plausible(); })
+        std::erase_if(records, [](const R& r) { return !r.plausible(); });
+    return records;
+}
+
+// Every whole (plausible) record of a file, none when it is missing or unreadable; touches nothing.
+template <class R> std::vector<R> readAllIfPresent(const std::string& path) {
+    auto records = decodeAll<R>(readBytesIfPresent(path));
     if constexpr (requires(const R& r) { r.plausible(); })
         std::erase_if(records, [](const R& r) { return !r.plausible(); });
     return records;

@@ -7,6 +7,7 @@
 #include "ui/automation.h"
 #include "ui/detail/printer.h"
 #include "ui/detail/runtime.h"
+#include "ui/detail/swedish.h"
 #include "ui/detail/window_impl.h"
 #include "ui/main_window.h"
 #include "ui/window.h"
@@ -20,6 +21,7 @@ struct Application::Impl {
 
 Application::Application(int& argc, char** argv) : impl_(std::make_unique<Impl>(argc, argv)) {
     QApplication::setQuitOnLastWindowClosed(false); // the program ends when its main window closes
+    detail::installSwedish();
 }
 
 Application::~Application() = default;

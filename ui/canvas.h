@@ -1,6 +1,7 @@
-// The surface a report window paints on: the same calls draw on the screen, on a printer page
-// and into a PDF file. Positions and font heights are in the window's own units (its size when
-// it was placed); printing scales them to the page.
+// The surface a report window paints on: the screen, and the recording that automation's dump
+// reads. Positions and font heights are in the window's own units (its size when it was placed).
+// Paper is laid out from the window's PaperReport instead (ui/report_window.h), so paint() sees
+// printing() false and page() 1; they remain for report windows that draw pages of their own.
 #pragma once
 #include <string>
 

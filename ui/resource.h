@@ -52,6 +52,8 @@ struct DialogResource {
 };
 
 // A menu: popups in order, each a list of commands; an item with id 0 is a separator.
+// Standard keys follow the caption, in menus and on dialog buttons alike: "&Skriv ut" answers
+// Ctrl+P and "&Hjälp" F1.
 struct MenuItem {
     int id = 0;
     std::string caption; // with "&" mnemonic

@@ -98,6 +98,7 @@ void WindowImpl::closeWindow() {
     Window* w = self;
     w->onDestroy();
     if (wasShown && !ownedByCaller) later([w] { delete w; });
+    requestRefresh();
     // Closing the program's window ends the program (under automation the script decides).
     if (w == programWindow())
         later([] {

@@ -225,6 +225,13 @@ std::string finalTextPath(const std::string& folder, const ReportInput& in) {
     return store::safePathIn(folder, in.tnamn, ".txt");
 }
 
+std::string printPath(const std::string& folder, const ReportInput& in) {
+    std::string stem = htmlTitle(in);
+    if (in.vilkpaint == kRankinggrupper) stem += "_rankinggrupper";
+    if (in.vilkpaint == kSlutrapport) stem += "_slutrapport";
+    return store::safePathIn(folder, stem, ".pdf");
+}
+
 void writeReportFiles(const ReportInput& in, const std::string& folder) {
     makeFolder(folder);
     store::writeReport(htmlPath(folder, in), htmlPage(in));

@@ -29,6 +29,9 @@ std::string finalReportText(const ReportInput& in);
 // named from the tournament name made safe (a name that needs no change keeps its file name).
 std::string htmlPath(const std::string& folder, const ReportInput& in);
 std::string finalTextPath(const std::string& folder, const ReportInput& in);
+// The PDF that printing to a file proposes: the page's name, with "_rankinggrupper" or
+// "_slutrapport" for the two kinds whose pages have no suffix of their own.
+std::string printPath(const std::string& folder, const ReportInput& in);
 
 // Writes the HTML page (and for the final report the text file) into `folder`, created when
 // missing; Windows-1252. A folder or file that cannot be written is the fatal file error.

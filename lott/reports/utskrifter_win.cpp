@@ -1,7 +1,6 @@
 #include "lott/reports/utskrifter_win.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "lott/kommando.h"
 #include "lott/reports/html_report.h"
@@ -15,11 +14,13 @@
 namespace {
 
 const ui::MenuResource& menuAlternativ() {
-    static const ui::MenuResource menu{"UTSKRIFT",
-                                       {{"&Alternativ",
-                                         {{UtskrifterWin::CM_SKRIVUT, "&Skriv ut", "Skriver ut nästa sida"},
-                                          {UtskrifterWin::CM_SIDINSTALLNINGAR, "Sidinställningar", ""},
-                                          {UtskrifterWin::CM_STANG, "Stäng fönster", ""}}}}};
+    static const ui::MenuResource menu{
+        "UTSKRIFT",
+        {{"&Alternativ",
+          {{UtskrifterWin::CM_SKRIVUT, "&Skriv ut", "Skriver ut hela rapporten"},
+           {UtskrifterWin::CM_FORHANDSGRANSKA, "&Förhandsgranska", "Visar sidorna som de skrivs ut"},
+           {UtskrifterWin::CM_SIDINSTALLNINGAR, "Sidinställningar", ""},
+           {UtskrifterWin::CM_STANG, "Stäng fönster", ""}}}}};
     return menu;
 }
 
@@ -27,9 +28,27 @@ const ui::MenuResource& menuAlternativ() {
 constexpr int kScrollX = 7;
 constexpr int kScrollY = 16;
 
-// A printed page may reach this many window widths down the paper (a portrait page with its
-// margins); a page of rows that reaches further is shrunk to fit.
-constexpr double kPageHeightInWidths = 1.3;
+std::vector<ui::PaperText> paperTexts(const std::vector<reports::Cell>& cells) {
+    std::vector<ui::PaperText> texts;
+    for (const auto& c : cells)
+        texts.push_back({c.x, c.text});
+    return texts;
+}
+
+// The report's pages as they go on paper: the same titles, headings, rows and columns.
+ui::PaperReport paperPages(const reports::ReportContent& c) {
+    ui::PaperReport paper;
+    for (std::size_t p = 0; p < c.pages.size(); ++p) {
+        ui::PaperPage page;
+        page.title = p == 0 ? c.title : c.fortsTitle;
+        page.continuedTitle = c.fortsTitle;
+        page.headings = paperTexts(c.headings);
+        for (std::size_t r = c.pages[p].begin; r < c.pages[p].end; ++r)
+            page.rows.push_back({paperTexts(c.rows[r].cells), c.rows[r].gap, c.rows[r].heading});
+        paper.pages.push_back(std::move(page));
+    }
+    return paper;
+}
 
 } // namespace
 
@@ -45,20 +64,14 @@ UtskrifterWin::UtskrifterWin(ui::Window* parent, const std::string& caption, rep
     const bool standardFont = store::touchAndReadText(store::fil::FONTS) == "1";
     screenBand_ = reports::bandForScreen(sw, standardFont);
 
-    // Every kind scrolls, so that no row of a long report is out of reach on the screen.
-    const reports::DrawnPage all = reports::layoutPage(content(screenBand_), -1, screenBand_);
-    const double lineUnit = width / 30.0;
-    const double columnUnit = height / 50.0;
-    double right = width;
-    for (const auto& t : all.texts) // text widths estimated from the font height
-        right = std::max(right, t.x * columnUnit + 0.6 * t.height * static_cast<double>(t.text.size()));
-    const int xRange = static_cast<int>(std::ceil(right / kScrollX)) + 2;
-    const int yRange = std::max(180, static_cast<int>(std::ceil(all.bottom * lineUnit / kScrollY)) + 2);
-    setScroller(kScrollX, kScrollY, xRange, yRange);
+    // Every kind scrolls as far as it is drawn (the window measures that itself), at least over
+    // the range of the original scroller.
+    setScroller(kScrollX, kScrollY, 80, 180);
 
     if (input_.vilkpaint != reports::kEgenKategori) kommando::stang();
 
     onCommand(CM_SKRIVUT, [this] { CmFilePrint(); });
+    onCommand(CM_FORHANDSGRANSKA, [this] { CmFilePrintPreview(); });
     onCommand(CM_SIDINSTALLNINGAR, [this] { CmFilePageSetup(); });
     onCommand(CM_STANG, [this] { close(); });
 }
@@ -76,59 +89,57 @@ const reports::ReportContent& UtskrifterWin::content(reports::Band band) {
     return *slot;
 }
 
-int UtskrifterWin::pageCount() const {
-    // Page ranges do not depend on the band; any built content tells the count.
-    for (const auto& c : contents_)
-        if (c) return static_cast<int>(c->pages.size());
-    return 1;
+int UtskrifterWin::pageCount() {
+    return static_cast<int>(content(screenBand_).pages.size());
 }
 
 void UtskrifterWin::paint(ui::Canvas& canvas) {
-    if (canvas.printing())
-        draw(canvas, reports::Band::Small, page_);
-    else
-        draw(canvas, screenBand_, skrivare_ ? page_ : -1);
+    draw(canvas, screenBand_);
 }
 
-void UtskrifterWin::draw(ui::Canvas& canvas, reports::Band band, int page) {
-    const reports::DrawnPage d = reports::layoutPage(content(band), page, band);
+void UtskrifterWin::draw(ui::Canvas& canvas, reports::Band band) {
+    const reports::DrawnPage d = reports::layoutPage(content(band), -1, band);
     const double u = canvas.height() / 50;       // column unit
     const double lineUnit = canvas.width() / 30; // line unit
-    // The printout scales the window's width to the paper's; the rows of a page run down the
-    // paper below the window's own height. A page that would run off the paper, below or to the
-    // right (a narrow screen gives a narrow window), is shrunk to fit.
-    double scale = 1;
-    if (canvas.printing()) {
-        const double room = kPageHeightInWidths * canvas.width();
-        if (d.bottom * lineUnit > room) scale = room / (d.bottom * lineUnit);
-        double right = 0;
-        for (const auto& t : d.texts)
-            right = std::max(right, t.x * u + canvas.textWidth(t.text, t.height));
-        if (right * scale > canvas.width()) scale = canvas.width() / right;
-    }
     // Close columns keep their places; the font of headings and rows shrinks until no text runs
-    // into its neighbour. The title (the first text) stands alone and keeps its size.
+    // into its neighbour. The title (the first text) stands alone.
     const double fit = reports::textFit(
         d, u, [&canvas](const std::string& text, int height) { return canvas.textWidth(text, height); });
+    double right = 0; // where the report ends on the right
     for (std::size_t i = 0; i < d.texts.size(); ++i) {
         const auto& t = d.texts[i];
-        canvas.text(t.x * u * scale, t.y * lineUnit * scale, t.text, t.height * scale * (i == 0 ? 1 : fit));
+        double height = t.height * fit;
+        double width = canvas.textWidth(t.text, height);
+        if (i == 0) { // the title: its own size, smaller only where it would run out of the window
+            const double room = canvas.width() - t.x * u - u;
+            if (width > room && room > 0) {
+                height *= room / width;
+                width = room;
+            }
+        }
+        canvas.text(t.x * u, t.y * lineUnit, t.text, height);
+        right = std::max(right, t.x * u + width);
     }
 
-    // The date stamp at the top right, above the title.
-    const double h = reports::headingHeight(band) * scale;
-    canvas.text(canvas.width() - canvas.textWidth(stamp_, h) - 2 * u * scale, 0.3 * lineUnit * scale, stamp_,
-                h);
+    // The date stamp at the top right of the report, above the title.
+    const double h = reports::headingHeight(band);
+    canvas.text(std::max(0.0, right - canvas.textWidth(stamp_, h)), 0.3 * lineUnit, stamp_, h);
+}
+
+ui::PaperReport UtskrifterWin::paperReport() {
+    // Paper takes the small band's texts: the full headings ("Kvalitet", not "Kval.").
+    ui::PaperReport paper = paperPages(content(reports::Band::Small));
+    paper.corner = stamp_;
+    paper.fileName = reports::printPath(store::fil::LOTTUTSKRIFTER, input_);
+    return paper;
 }
 
 void UtskrifterWin::CmFilePrint() {
-    if (page_ < pageCount()) {
-        if (!print(1)) return; // cancelled: the same page again next time
-        skrivare_ = true;
-        ++page_;
-        repaint();
-    }
-    if (page_ >= pageCount()) close();
+    if (print()) close(); // cancelled: the window stays as it was
+}
+
+void UtskrifterWin::CmFilePrintPreview() {
+    if (printPreview()) close();
 }
 
 void UtskrifterWin::CmFilePageSetup() {

@@ -39,6 +39,12 @@ NyTurneringUtfall nyTurneringCommit(const NyTurneringVal& val) {
         utfall.garej = true;
         return utfall;
     }
+    // A tournament of no rounds could never be paired, nor removed again: it is refused.
+    const int ronder = ronderAvText(val.ronder);
+    if (ronder == 0) {
+        utfall.ingaRonder = true;
+        return utfall;
+    }
 
     utfall.tnamn = store::firstChars(val.namn, kNamnMax);
     if (utfall.tnamn.empty()) utfall.tnamn = "Inget namn";
@@ -47,7 +53,7 @@ NyTurneringUtfall nyTurneringCommit(const NyTurneringVal& val) {
     lottcstruct skicka;
     skicka.turnkat = utfall.turnkatb;
     skicka.tnamn = utfall.tnamn;
-    skicka.antalronder = ronderAvText(val.ronder);
+    skicka.antalronder = ronder;
     skicka.system = val.systemc;
     store::writeOne(store::fil::SKICKA, skicka);
 

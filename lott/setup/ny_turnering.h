@@ -21,6 +21,7 @@ struct NyTurneringVal {
 
 struct NyTurneringUtfall {
     bool garej = false;        // refused: a Swiss-type system without rankings; nothing written
+    bool ingaRonder = false;   // refused: no rounds (0, or no digits in the field); nothing written
     bool meddelande16 = false; // some option was chosen: tell the organiser they come later
     int turnkatb = 0;          // player-data category, chooses the registration layout
     int turnnr = 0;            // number the tournament will get
@@ -35,5 +36,5 @@ int ronderAvText(const std::string& text);
 int turnkategori(bool klubb, bool ranking);
 
 // Writes "SKICKA", "TILLB", "POANGSY" and appends to "SELN", "POANGSYS" and, for progressive
-// kvalitet, "VILKV". A refusal (garej) writes nothing.
+// kvalitet, "VILKV". A refusal (garej, ingaRonder) writes nothing.
 NyTurneringUtfall nyTurneringCommit(const NyTurneringVal& val);

@@ -24,6 +24,7 @@ enum : int {
     kHjalp = 1201,
 };
 constexpr int kMeddelandeTillval = 16;
+constexpr int kMeddelandeRonder = 1602;
 constexpr int kHjalpText = 37;
 } // namespace
 
@@ -72,6 +73,12 @@ void NyTurneringDialog::CmOk() {
     if (utfall.garej) {
         // The main window explains (message 26); the dialog stays open for another try.
         ui::Window::post(MSG_REGISTRERING);
+        return;
+    }
+    if (utfall.ingaRonder) {
+        // Nothing was written; the organiser fills in the rounds and presses "&Kör" again.
+        ui::TEnkel(this, kMeddelandeRonder).Execute();
+        setFocus(kRonder);
         return;
     }
     state_.tnamn = utfall.tnamn;

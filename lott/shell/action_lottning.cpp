@@ -12,7 +12,10 @@ namespace {
 bool lottaNastaRond(FDemoWin& w) {
     LottState& s = w.state();
     parning::lottning(s);
-    if (s.grans < kGransLast && s.ejronditurn == 0) return true;
+    if (s.grans < kGransLast && s.ejronditurn == 0) {
+        s.lottad = {s.turnnr, s.valdrond};
+        return true;
+    }
     ui::TEnkel(&w, s.ejronditurn == 1 ? 27 : 20).Execute();
     FDemoWin::stangKommando();
     return false;

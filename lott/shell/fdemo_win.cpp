@@ -1,5 +1,10 @@
 #include "lott/shell/fdemo_win.h"
 
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+
+#include "lott/oversikt.h"
 #include "lott/shell/plug_ins.h"
 #include "lott/shell/valj_turnering_dialog.h"
 #include "resources/lott/menu.h"
@@ -53,6 +58,28 @@ FDemoWin::FDemoWin() : ui::MainWindow("Turneringsverktyg", commandsMenu()) {
     onMessage(MSG_TILLBEHOR, [this] { EvDialogClosedb(); });
     onMessage(MSG_UTFOR, [this] { EvDialogClosedc(); });
     onMessage(MSG_LADDADE, [this] { EvDialogClosedd(); });
+
+    onRefresh([this] { visaOversikt(); });
+    visaOversikt();
+}
+
+// The working folder as the user knows it: "~/turneringar" for a folder in the home folder.
+static std::string mappnamn() {
+    std::error_code ec;
+    const std::string mapp = std::filesystem::current_path(ec).string();
+    const char* hem = std::getenv("HOME");
+    if (hem && *hem && mapp.rfind(std::string(hem) + "/", 0) == 0) return "~" + mapp.substr(std::strlen(hem));
+    return mapp;
+}
+
+void FDemoWin::visaOversikt() {
+    ui::Overview o;
+    o.place = "Turneringar i " + mappnamn();
+    o.headings = oversiktsrubriker();
+    for (const auto& rad : turneringsoversikt(state_.lottad))
+        o.rows.push_back(oversiktsceller(rad));
+    o.empty = kIngaTurneringar;
+    setOverview(o);
 }
 
 // "STANGT" is left as it is: the next start resets it.

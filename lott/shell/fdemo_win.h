@@ -35,6 +35,10 @@ class FDemoWin : public ui::MainWindow {
     void CmDemoExit();
     void CmFilePrinterSetup();
 
+    // The overview of the folder's tournaments in the client area, read afresh from the files;
+    // the ui layer runs it after every command, message and closed window.
+    void visaOversikt();
+
     // Private messages.
     void EvDialogClosed();
     void EvDialogClosedb();

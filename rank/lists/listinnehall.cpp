@@ -38,15 +38,6 @@ double placera(const Rad& rad, double y, bool forsta, double bredd, const Typsni
     return top;
 }
 
-// The top of the last line of a head.
-double huvudetsSistaRad(const std::vector<Rad>& huvud, double bredd, const Typsnitt& t) {
-    Sida tom;
-    double y = kOvreMarginal * t.rad;
-    for (std::size_t i = 0; i < huvud.size(); ++i)
-        y = placera(huvud[i], y, i == 0, bredd, t, tom);
-    return y;
-}
-
 } // namespace
 
 Breddklass breddklass(int skarmbredd, bool storreText) {
@@ -76,14 +67,6 @@ Typsnitt skarmtypsnitt(Breddklass klass, std::size_t poster, std::size_t litenFr
     return t;
 }
 
-Typsnitt papperstypsnitt(double bredd) {
-    return {bredd / 34, bredd / 58, bredd / 58, bredd / 64, 1.4};
-}
-
-double papperhojd(double bredd) {
-    return 1.28 * bredd;
-}
-
 Sida layoutSida(const Listinnehall& lista, Sidintervall rader, bool forts, double bredd, const Typsnitt& t) {
     const std::vector<Rad>& huvud = forts && !lista.huvudForts.empty() ? lista.huvudForts : lista.huvud;
     Sida sida;
@@ -103,29 +86,6 @@ Sida layoutSida(const Listinnehall& lista, Sidintervall rader, bool forts, doubl
     }
     sida.botten = y + steg(senast, t);
     return sida;
-}
-
-std::vector<Sidintervall> papperssidor(const Listinnehall& lista, double bredd) {
-    const Typsnitt t = papperstypsnitt(bredd);
-    const double sidhojd = papperhojd(bredd);
-    std::vector<Sidintervall> sidor;
-    std::size_t fran = 0;
-    do {
-        const auto& huvud = sidor.empty() || lista.huvudForts.empty() ? lista.huvud : lista.huvudForts;
-        double top = huvudetsSistaRad(huvud, bredd, t);
-        std::size_t till = fran;
-        // At least one row a page, so that every row is printed however tall its head.
-        while (till < lista.rader.size()) {
-            const Rad& r = lista.rader[till];
-            const double radTop = top + r.fore * steg(r.stil, t);
-            if (till > fran && radTop + steg(r.stil, t) > sidhojd) break;
-            top = radTop;
-            ++till;
-        }
-        sidor.push_back({fran, till});
-        fran = till;
-    } while (fran < lista.rader.size());
-    return sidor;
 }
 
 } // namespace rank

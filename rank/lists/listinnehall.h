@@ -1,6 +1,6 @@
 // The drawing model of rank's list window: a list is lines of texts placed at fractions of the
-// width, computed once as data; the screen, the printed page and uiscript's dump are renderers of
-// the same lines. A list has a head (the title and the lines above the rows, with the column
+// width, computed once as data; the screen, the paper (through the list window's paper report) and
+// uiscript's dump are renderers of the same lines. A list has a head (the title and the lines above the rows, with the column
 // headings), a head for the later printed pages, and its rows.
 #pragma once
 #include <cstddef>
@@ -50,13 +50,6 @@ Breddklass breddklass(int skarmbredd, bool storreText);
 // above 40 and again above 60 rows.
 Typsnitt skarmtypsnitt(Breddklass klass, std::size_t poster, std::size_t litenFranOch);
 
-// The paper fonts for a page `bredd` units wide: a readable size on a portrait sheet, whatever the
-// width of the window that is printed.
-Typsnitt papperstypsnitt(double bredd);
-// The height of a portrait page `bredd` units wide that every sheet size offers (Letter is the
-// shortest common one).
-double papperhojd(double bredd);
-
 struct Placerad {
     double x = 0; // the left edge, or the right edge when `hoger`
     double y = 0; // the top of the text
@@ -80,8 +73,5 @@ struct Sidintervall {
 // Lays out `rader` rows [fran, till) under the head (`forts`: the head of a later page) on a
 // surface `bredd` units wide.
 Sida layoutSida(const Listinnehall& lista, Sidintervall rader, bool forts, double bredd, const Typsnitt& t);
-
-// The printed pages of a list: as many rows on each sheet as fit under its head; at least one page.
-std::vector<Sidintervall> papperssidor(const Listinnehall& lista, double bredd);
 
 } // namespace rank

@@ -7,6 +7,7 @@
 #include "rank/rating/rank_records.h"
 #include "resources/rank/menu.h"
 #include "store/files.h"
+#include "store/safe_name.h"
 #include "ui/app.h"
 
 using namespace rankres;
@@ -60,8 +61,8 @@ UtskrifterWin::UtskrifterWin(ui::Window* parent, Listslag slag, Listinnehall lis
     setScroller(kScrollX, kScrollY, static_cast<int>(std::ceil(hogerkant / kScrollX)),
                 std::max(yRange, hojd / kScrollY));
 
-    setPrintTitle(slag == Listslag::Rapport ? "Rankingrapport" : "Utskrifter");
     onCommand(CM_SKRIVUT, [this] { CmFilePrint(); });
+    onCommand(CM_FORHANDSGRANSKA, [this] { CmFilePrintPreview(); });
     onCommand(CM_SIDINSTALLNING, [this] { CmFilePageSetup(); });
     onCommand(CM_STANGFONSTER, [this] { close(); });
 }
@@ -76,37 +77,74 @@ std::size_t UtskrifterWin::poster() const {
     return nastaSsfSida_ < ssfSidor_.size() ? ssfSidor_[nastaSsfSida_].fran : lista_.rader.size();
 }
 
-void UtskrifterWin::rita(ui::Canvas& canvas, const Sida& sida) {
+void UtskrifterWin::paint(ui::Canvas& canvas) {
+    const Sida sida = layoutSida(lista_, {0, lista_.rader.size()}, false, canvas.width(), skarm_);
     for (const Placerad& p : sida.texter) {
         const double x = p.hoger ? p.x - canvas.textWidth(p.text, p.hojd) : p.x;
         canvas.text(x, p.y, p.text, p.hojd, p.fet);
     }
 }
 
-void UtskrifterWin::paint(ui::Canvas& canvas) {
-    if (!canvas.printing()) {
-        rita(canvas, layoutSida(lista_, {0, lista_.rader.size()}, false, canvas.width(), skarm_));
-        return;
+ui::PaperReport UtskrifterWin::pappersrapport(const Listinnehall& lista, Listslag slag, Sidintervall rader,
+                                              bool forts) {
+    // Column positions are fractions of the width; the paper keeps their proportions.
+    const auto texter = [](const std::vector<Falt>& falt) {
+        std::vector<ui::PaperText> ut;
+        for (const Falt& f : falt)
+            ut.push_back({f.x * 1000, f.text});
+        return ut;
+    };
+    const auto rubrikAv = [](const std::vector<Rad>& huvud) {
+        for (const Rad& r : huvud)
+            if (r.stil == Stil::Rubrik && !r.falt.empty()) return r.falt.front().text;
+        return std::string();
+    };
+
+    ui::PaperReport rapport;
+    ui::PaperPage sida;
+    const std::vector<Rad>& huvud = forts && !lista.huvudForts.empty() ? lista.huvudForts : lista.huvud;
+    sida.title = rubrikAv(huvud);
+    sida.continuedTitle = rubrikAv(lista.huvudForts.empty() ? lista.huvud : lista.huvudForts);
+    for (const Rad& r : huvud) {
+        if (r.stil == Stil::Kolumnrubrik) sida.headings = texter(r.falt);
+        if (r.stil != Stil::Text) continue;
+        // The date stamp stands at the right edge of the head; the other texts lead into the list.
+        if (r.falt.size() == 1 && r.falt.front().hoger)
+            rapport.corner = r.falt.front().text;
+        else
+            for (const Falt& f : r.falt)
+                sida.lead.push_back(f.text);
     }
-    // On paper the list is laid out for a portrait sheet, whatever the window's shape.
-    const std::size_t sida = static_cast<std::size_t>(std::max(1, canvas.page())) - 1;
-    if (sida >= utskrift_.size()) return;
-    const bool forts = slag_ == Listslag::Ssflista ? nastaSsfSida_ > 0 : sida > 0;
-    rita(canvas, layoutSida(lista_, utskrift_[sida], forts, canvas.width(), papperstypsnitt(canvas.width())));
+    for (std::size_t i = rader.fran; i < rader.till && i < lista.rader.size(); ++i)
+        sida.rows.push_back({texter(lista.rader[i].falt), lista.rader[i].fore, false});
+    rapport.pages.push_back(std::move(sida));
+
+    const std::string namn = slag == Listslag::Ssflista ? "SSF-lista"
+                             : slag == Listslag::Rapport ? rubrikAv(lista.huvud)
+                                                          : "Rankinglista";
+    rapport.fileName = std::string(fil::RANKINGUTSKRIFTER) + "/" + store::safeFileName(namn) + ".pdf";
+    return rapport;
+}
+
+ui::PaperReport UtskrifterWin::paperReport() {
+    if (slag_ != Listslag::Ssflista) return pappersrapport(lista_, slag_, {0, lista_.rader.size()}, false);
+    const Sidintervall sida = nastaSsfSida_ < ssfSidor_.size() ? ssfSidor_[nastaSsfSida_] : Sidintervall{};
+    return pappersrapport(lista_, slag_, sida, nastaSsfSida_ > 0);
 }
 
 void UtskrifterWin::CmFilePrint() {
-    if (slag_ != Listslag::Ssflista) {
-        utskrift_ = papperssidor(lista_, 1000); // the paper layout scales with the width
-        print(static_cast<int>(utskrift_.size()));
-        return;
-    }
-    // The federation list prints a page a time: 40 rows, then 50 a page, every row once.
-    if (nastaSsfSida_ < ssfSidor_.size()) {
-        utskrift_ = {ssfSidor_[nastaSsfSida_]};
-        if (!print(1)) return; // cancelled: the same page next time
-        ++nastaSsfSida_;
-    }
+    if (slag_ != Listslag::Ssflista || nastaSsfSida_ >= ssfSidor_.size() || print()) utskriven();
+}
+
+void UtskrifterWin::CmFilePrintPreview() {
+    if (printPreview()) utskriven();
+}
+
+void UtskrifterWin::utskriven() {
+    if (slag_ != Listslag::Ssflista) return;
+    // The federation list prints a page a time: 40 rows, then 50 a page, every row once; the
+    // window closes after the last one. A cancelled print leaves the same page for next time.
+    if (nastaSsfSida_ < ssfSidor_.size()) ++nastaSsfSida_;
     if (nastaSsfSida_ >= ssfSidor_.size()) close();
 }
 

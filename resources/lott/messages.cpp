@@ -124,6 +124,11 @@ const std::vector<ui::Message>& messages() {
          {"Länka inte ut en spelare mellan lottning och", "ifyllnad av resultat, då får lottningsförfarandet",
           "olika förutsättningar vi de två tillfällena."},
          {"&OK"}},
+        // The new tournament's rounds field held no number of rounds.
+        {1602,
+         "Meddelande",
+         {"Ange hur många ronder turneringen ska ha", "(minst 1) under Antal ronder."},
+         {"OK"}},
         {2335,
          "Varning!!",
          {"Ångra inte resultat mitt under pågående rond utan för först in resultaten",

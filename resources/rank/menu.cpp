@@ -48,6 +48,7 @@ const ui::MenuResource& listMenu() {
     static const ui::MenuResource menu{"UTSKRIFT",
                                        {{"&Alternativ",
                                          {{CM_SKRIVUT, "&Skriv ut", "Skriv ut listan"},
+                                          {CM_FORHANDSGRANSKA, "&Förhandsgranska", "Visar sidorna som de skrivs ut"},
                                           {CM_SIDINSTALLNING, "Sidinställning", "Välj papper och marginaler"},
                                           {CM_STANGFONSTER, "Stäng fönster", "Stäng listan"}}}}};
     return menu;

@@ -25,6 +25,7 @@ enum Cmd {
     CM_SKRIVUT = 2213,
     CM_SIDINSTALLNING = 2214,
     CM_STANGFONSTER = 2215,
+    CM_FORHANDSGRANSKA = 2216,
 };
 
 const ui::MenuResource& commandsMenu(); // "COMMANDS"

@@ -1,6 +1,5 @@
 // The lines of the list window and how they are laid out: federation-list paging that prints every
-// row once, the round texts, the font classes, and paper pages that hold every row once and stay
-// on the sheet.
+// row once, the round texts and the font classes.
 #include "rank/lists/listor.h"
 
 #include <gtest/gtest.h>
@@ -48,19 +47,6 @@ TEST(Ssflista, EveryRowIsPrintedOnceFortyThenFiftyAPage) {
     }
 }
 
-TEST(Ssflista, FortyAndFiftyRowsStayOnTheSheet) {
-    std::vector<spelarstruct> spel;
-    for (int i = 0; i < 200; ++i)
-        spel.push_back(medlem("Medlem " + std::to_string(i), 2000 - i));
-    const Listinnehall l = ssfInnehall(spel, "SK", 0, "S");
-    const double bredd = 700;
-    const auto sidor = ssfSidor(spel.size());
-    for (std::size_t i = 0; i < sidor.size(); ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_LE(layoutSida(l, sidor[i], i > 0, bredd, papperstypsnitt(bredd)).botten, papperhojd(bredd));
-    }
-}
-
 TEST(Ssflista, RoundTextsAndRows) {
     const SsfTexter var = ssfTexter(10), host = ssfTexter(11);
     EXPECT_EQ(var.omgang, "våromgången 2003");
@@ -76,7 +62,7 @@ TEST(Ssflista, RoundTextsAndRows) {
     ny.gammalklubb = "SK Ek";
     const auto spelare = ssfSpelare({medlem("Anna", 1600), ny, medlem("Cecilia", 1400)}, {"Bo", "Anna"});
     const Listinnehall l = ssfInnehall(spelare, "SK R", 11, "S");
-    const auto forsta = rader(layoutSida(l, {0, 2}, false, 1000, papperstypsnitt(1000)));
+    const auto forsta = rader(layoutSida(l, {0, 2}, false, 1000, Typsnitt{}));
     EXPECT_EQ(forsta,
               (std::vector<std::string>{
                   "S", "SPELARFÖRTECKNING", "Inför allsvenska höstomgången 2003 innehållande de spelare",
@@ -84,7 +70,7 @@ TEST(Ssflista, RoundTextsAndRows) {
                   "Föreningen har lag med i följande div. och grupper.", std::string(51, '_'),
                   "Namn | Födelsedata | Rating 1/9 2003 | Ny | Moderklubb", "1 | Anna | 1600",
                   "2 | Bo | 1990 | 1500 | X | SK Ek"}));
-    const auto senare = rader(layoutSida(l, {1, 2}, true, 1000, papperstypsnitt(1000)));
+    const auto senare = rader(layoutSida(l, {1, 2}, true, 1000, Typsnitt{}));
     EXPECT_EQ(senare, (std::vector<std::string>{"S", "SPELARFÖRTECKNING, FORTS",
                                                 "Namn | Födelsedata | Rating 1/9 2003 | Ny | Moderklubb",
                                                 "2 | Bo | 1990 | 1500 | X | SK Ek"}));
@@ -135,33 +121,6 @@ TEST(Typsnitt, LongListsGetSmallerRowsInTheNarrowClassAndCloserRows) {
               skarmtypsnitt(Breddklass::Mellan, 41, 50).radsteg);
     EXPECT_GT(skarmtypsnitt(Breddklass::Mellan, 60, 50).radsteg,
               skarmtypsnitt(Breddklass::Mellan, 61, 50).radsteg);
-}
-
-// Whatever the length of a list, its paper pages hold every row exactly once, in order, and no
-// text reaches below the sheet.
-TEST(Papperssidor, EveryRowOnceAndEveryPageOnTheSheet) {
-    for (std::size_t antal : {0u, 1u, 30u, 59u, 60u, 61u, 250u, 1000u}) {
-        SCOPED_TRACE(antal);
-        std::vector<spelarstruct> spel;
-        for (std::size_t i = 0; i < antal; ++i)
-            spel.push_back(medlem("M" + std::to_string(i), 2000 - static_cast<int>(i)));
-        const Listinnehall l = rankinglistaInnehall(spel, "SK", false, "S");
-        const double bredd = 700;
-        const auto sidor = papperssidor(l, bredd);
-        ASSERT_FALSE(sidor.empty());
-        std::size_t nasta = 0;
-        for (std::size_t i = 0; i < sidor.size(); ++i) {
-            EXPECT_EQ(sidor[i].fran, nasta);
-            EXPECT_TRUE(sidor[i].till > sidor[i].fran || antal == 0);
-            nasta = sidor[i].till;
-            const Sida sida = layoutSida(l, sidor[i], i > 0, bredd, papperstypsnitt(bredd));
-            EXPECT_LE(sida.botten, papperhojd(bredd)) << "page " << i;
-        }
-        EXPECT_EQ(nasta, antal);
-        if (antal >= 60) {
-            EXPECT_GE(sidor[0].till, 45u) << "a sheet holds a readable number of rows";
-        }
-    }
 }
 
 } // namespace

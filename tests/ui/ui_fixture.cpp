@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "store/clock.h"
+
 namespace uitest {
 
 Recorder& recorder() {
@@ -17,6 +19,10 @@ ui::MainWindow& mainWindow() {
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
         auto* a = new ui::Application(argc, argv);
         ui::automation::enable(&recorder());
+        // As under uiscript: one fixed moment, so that date stamps are the same on every run.
+        std::tm moment;
+        store::parseMoment("2001-03-07 19:05:02", moment);
+        store::fixLocalNow(moment);
         return a;
     }();
     (void)app;

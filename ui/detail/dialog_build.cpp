@@ -11,11 +11,13 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "ui/detail/dialog_impl.h"
+#include "ui/detail/shortcuts.h"
 #include "ui/detail/window_impl.h"
 
 namespace ui::detail {
@@ -76,6 +78,13 @@ QWidget* makeWidget(DialogImpl& d, ControlSlot& slot, std::map<int, QButtonGroup
         b->setAutoDefault(false);
         b->setDefault(c.kind == Kind::DefaultButton);
         QObject::connect(b, &QPushButton::clicked, [&d, id] { d.clicked(id); });
+        // "&Hjälp" answers F1 and "&Skriv ut" Ctrl+P anywhere in the dialog.
+        if (const QKeySequence key = standardShortcut(c.caption); !key.isEmpty()) {
+            auto* shortcut = new QShortcut(key, d.dialog);
+            QObject::connect(shortcut, &QShortcut::activated, b, [b] {
+                if (b->isEnabled() && b->isVisible()) b->click();
+            });
+        }
         return b;
     }
     case Kind::Check:

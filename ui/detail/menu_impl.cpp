@@ -2,6 +2,8 @@
 
 #include <QMenu>
 
+#include "ui/detail/runtime.h"
+#include "ui/detail/shortcuts.h"
 #include "ui/detail/window_impl.h"
 
 namespace ui::detail {
@@ -16,6 +18,7 @@ void MenuImpl::build(QMenuBar* bar) {
             }
             QAction* action = menu->addAction(toQ(item.caption));
             action->setStatusTip(toQ(item.hint));
+            action->setShortcut(standardShortcut(item.caption));
             const int id = item.id;
             QObject::connect(action, &QAction::triggered, [this, id] { run(id); });
             actions[id] = action;
@@ -28,6 +31,7 @@ void MenuImpl::run(int id) {
     if (it == handlers.end()) return;
     auto handler = it->second; // a copy: the handler may close the window that owns the menu
     handler();
+    requestRefresh();
 }
 
 int MenuImpl::find(int id, const std::string& caption, bool byCaption) const {

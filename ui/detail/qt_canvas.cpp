@@ -28,8 +28,8 @@ double PainterCanvas::textWidth(const std::string& text, double height) const {
     return QFontMetricsF(reportFont(height, false)).horizontalAdvance(toQ(text));
 }
 
-void RecordingCanvas::text(double x, double y, const std::string& text, double, bool) {
-    drawn_.push_back({x, y, text});
+void RecordingCanvas::text(double x, double y, const std::string& text, double height, bool) {
+    drawn_.push_back({x, y, text, height});
 }
 
 double RecordingCanvas::textWidth(const std::string& text, double height) const {
@@ -51,6 +51,42 @@ std::vector<std::string> RecordingCanvas::rows() const {
         lines.push_back(line);
     }
     return lines;
+}
+
+namespace {
+// Metrics by font height: a long report draws thousands of texts in a few heights.
+const QFontMetricsF& metricsFor(std::map<double, QFontMetricsF>& cache, double height) {
+    auto it = cache.find(height);
+    if (it == cache.end()) it = cache.emplace(height, QFontMetricsF(reportFont(height, false))).first;
+    return it->second;
+}
+} // namespace
+
+double RecordingCanvas::right() const {
+    std::map<double, QFontMetricsF> cache;
+    double r = 0;
+    for (const auto& d : drawn_)
+        r = std::max(r, d.x + metricsFor(cache, d.height).horizontalAdvance(toQ(d.text)));
+    return r;
+}
+
+double RecordingCanvas::bottom() const {
+    std::map<double, QFontMetricsF> cache;
+    double b = 0;
+    for (const auto& d : drawn_) // the line's full height, descenders included
+        b = std::max(b, d.y + metricsFor(cache, d.height).height());
+    return b;
+}
+
+double RecordingCanvas::commonHeight() const {
+    std::map<long, int> counts;
+    for (const auto& d : drawn_)
+        ++counts[std::lround(d.height)];
+    long best = 0;
+    int most = 0;
+    for (const auto& [height, n] : counts)
+        if (n > most) best = height, most = n;
+    return static_cast<double>(best);
 }
 
 } // namespace ui::detail

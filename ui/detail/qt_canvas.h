@@ -26,6 +26,7 @@ struct DrawnText {
     double x;
     double y;
     std::string text;
+    double height;
 };
 
 class RecordingCanvas : public Canvas {
@@ -35,6 +36,11 @@ class RecordingCanvas : public Canvas {
     double textWidth(const std::string& text, double height) const override;
     // One line per height drawn at, top to bottom: its texts left to right, joined by " | ".
     std::vector<std::string> rows() const;
+    // How far the drawing reaches: the right end of its widest text, the foot of its lowest.
+    double right() const;
+    double bottom() const;
+    // The font height drawn most often (the rows of a report), 0 when nothing was drawn.
+    double commonHeight() const;
 
   private:
     std::vector<DrawnText> drawn_;

@@ -34,6 +34,9 @@ class HoldQueue {
 
 // Hands a posted private message to the main window's handler.
 void dispatchMessage(int message);
+// Queues one run of the main window's refresh handler (see MainWindow::onRefresh); several
+// requests before it runs make one run.
+void requestRefresh();
 
 // Open windows, oldest first; the last is the active one.
 void opened(Window* w);

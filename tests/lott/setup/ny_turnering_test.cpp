@@ -9,16 +9,24 @@ namespace {
 
 class NyTurnering : public ArbetsmappTest {};
 
-TEST_F(NyTurnering, UntouchedDialogCreatesPlainMonradTournament) {
+// A dialog left as it opened but for the rounds: a Monrad tournament with names only.
+NyTurneringVal medRonder(const char* ronder = "5") {
+    NyTurneringVal v;
+    v.ronder = ronder;
+    return v;
+}
+
+TEST_F(NyTurnering, RoundsAloneCreatePlainMonradTournament) {
     store::touch(store::fil::TURN);
-    const auto u = nyTurneringCommit(NyTurneringVal{});
+    const auto u = nyTurneringCommit(medRonder());
     EXPECT_FALSE(u.garej);
+    EXPECT_FALSE(u.ingaRonder);
     EXPECT_FALSE(u.meddelande16);
     EXPECT_EQ(u.turnkatb, 0);
     EXPECT_EQ(u.turnnr, 1);
     EXPECT_EQ(u.tnamn, "Inget namn");
 
-    EXPECT_FILE_BYTES("SKICKA", Bild().i32(0).text("Inget namn", 40).i32(0).i32(0));
+    EXPECT_FILE_BYTES("SKICKA", Bild().i32(0).text("Inget namn", 40).i32(5).i32(0));
     EXPECT_FILE_BYTES("TILLB", Bild().i32(1).i32(0).i32(0).i32(0).i32(0));
     EXPECT_FILE_BYTES("SELN", Bild().i32(0).i32(1));
     EXPECT_FILE_BYTES("POANGSYS", Bild().i32(1).i32(1));
@@ -74,9 +82,32 @@ TEST_F(NyTurnering, SwissWithoutRankingsIsRefusedAndWritesNothing) {
         EXPECT_FALSE(store::exists(f)) << f;
 }
 
+TEST_F(NyTurnering, NoRoundsAreRefusedAndWriteNothing) {
+    // Every field without a leading number of rounds, with every option that would write a
+    // record chosen (progressive kvalitet appends to "VILKV" at once when accepted).
+    store::touch(store::fil::TURN);
+    for (const char* ronder : {"", "0", "000", " 0", "abc", "-3", "x7"}) {
+        SCOPED_TRACE(ronder);
+        NyTurneringVal v = medRonder(ronder);
+        v.kvalitet = 1;
+        v.poang = 4;
+        v.klubb = v.ranking = v.penningpriser = true;
+        const auto u = nyTurneringCommit(v);
+        EXPECT_TRUE(u.ingaRonder);
+        EXPECT_FALSE(u.garej);
+        EXPECT_FALSE(u.meddelande16);
+        for (const char* f : {"SKICKA", "TILLB", "SELN", "POANGSY", "POANGSYS", "VILKV"})
+            EXPECT_FALSE(store::exists(f)) << f;
+        EXPECT_TRUE(testbytes::fileBytes("TURN").empty());
+    }
+    // One round is enough.
+    EXPECT_FALSE(nyTurneringCommit(medRonder("1")).ingaRonder);
+    EXPECT_FILE_BYTES("SKICKA", Bild().i32(0).text("Inget namn", 40).i32(1).i32(0));
+}
+
 TEST_F(NyTurnering, RankingGroupsNeedRankingsButStillShowTheMessage) {
     store::touch(store::fil::TURN);
-    NyTurneringVal v;
+    NyTurneringVal v = medRonder();
     v.rankinggrupper = true;
     const auto u = nyTurneringCommit(v);
     EXPECT_TRUE(u.meddelande16);
@@ -85,7 +116,7 @@ TEST_F(NyTurnering, RankingGroupsNeedRankingsButStillShowTheMessage) {
 
 TEST_F(NyTurnering, MonradAfterSchweizerKeepsVilkenAndScoringCodesAppend) {
     store::touch(store::fil::TURN);
-    NyTurneringVal v;
+    NyTurneringVal v = medRonder();
     v.vilken = 1; // "&Schweizer" clicked, then "&Monrad"
     v.poang = 2;
     nyTurneringCommit(v);
@@ -99,11 +130,11 @@ TEST_F(NyTurnering, MonradAfterSchweizerKeepsVilkenAndScoringCodesAppend) {
 
 TEST_F(NyTurnering, LongNameIsCutToTwentyNineCharacters) {
     store::touch(store::fil::TURN);
-    NyTurneringVal v;
+    NyTurneringVal v = medRonder();
     v.namn = std::string(28, 'a') + "åäö";
     const auto u = nyTurneringCommit(v);
     EXPECT_EQ(u.tnamn, std::string(28, 'a') + "å");
-    EXPECT_FILE_BYTES("SKICKA", Bild().i32(0).text(std::string(28, 'a') + "\xE5", 40).i32(0).i32(0));
+    EXPECT_FILE_BYTES("SKICKA", Bild().i32(0).text(std::string(28, 'a') + "\xE5", 40).i32(5).i32(0));
 }
 
 TEST(RonderAvText, LeadingDigitsOnly) {
