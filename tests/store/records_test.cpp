@@ -5,21 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/bytes.h"
+#include "tests/support/record_image.h"
 
 using namespace testbytes;
-
-namespace {
-
-template <class R> void expectImage(const R& record, const std::vector<std::uint8_t>& image) {
-    ASSERT_EQ(image.size(), R::size) << "hand-written image has the wrong size";
-    std::vector<std::uint8_t> written(R::size, 0xEE);
-    record.encode(written.data());
-    for (std::size_t i = 0; i < R::size; ++i)
-        ASSERT_EQ(written[i], image[i]) << "first difference at byte " << i;
-    EXPECT_EQ(R::decode(image.data()), record);
-}
-
-} // namespace
 
 TEST(Records, Turneringsstruct) {
     std::vector<std::uint8_t> img;
