@@ -6,6 +6,9 @@
 // feed it.
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
+#include <cstdlib>
+#include <vector>
 #include <cstdio>
 #include <random>
 #include <string>
@@ -21,7 +24,12 @@
 
 namespace {
 
+// A digest of every pairing list of a field, so that two builds of the engine can be compared.
+std::uint64_t digest = 0;
+
 void spela(const parning::Parlista& lista, int rond, std::vector<partistruct>& partier, std::mt19937& slump) {
+    for (const auto& s : lista)
+        digest = (digest ^ static_cast<std::uint32_t>(s.nr)) * 1099511628211ULL;
     for (std::size_t i = 0; i + 1 < lista.size(); i += 2) {
         const bool bye = store::isBye(lista[i + 1].namn);
         partier.push_back(partistruct{lista[i].nr, lista[i + 1].nr, static_cast<int>(i / 2 + 1),
@@ -32,6 +40,7 @@ void spela(const parning::Parlista& lista, int rond, std::vector<partistruct>& p
 bool turnering(int n, bool schweizer, unsigned fro) {
     constexpr int kRonder = 13;
     std::mt19937 slump(fro);
+    digest = 14695981039346656037ULL;
     std::vector<spelarstructtva> spelare(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i) {
         spelare[static_cast<std::size_t>(i)].namn = "Spelare " + std::to_string(i + 1);
@@ -90,17 +99,23 @@ bool turnering(int n, bool schweizer, unsigned fro) {
     const double antal = std::max(1, schweizerRonder);
     std::printf(
         "%5d players %-17s round 1 %7.3f ms | %2d later Swiss rounds: engine mean %7.3f max %7.3f ms, "
-        "standings mean %7.3f max %7.3f ms | %2d rounds by Monrad\n",
+        "standings mean %7.3f max %7.3f ms | %2d rounds by Monrad | pairings %016llx\n",
         n, schweizer ? "Schweizer" : "Nordisk schweizer", forsta, schweizerRonder, motorSumma / antal,
-        motorMax, stallningSumma / antal, stallningMax, monradEnligtRegeln);
+        motorMax, stallningSumma / antal, stallningMax, monradEnligtRegeln,
+        static_cast<unsigned long long>(digest));
     return true;
 }
 
 } // namespace
 
-int main() {
+// Without arguments every field size; otherwise the sizes given, e.g. "bench_schweizer 900 7200".
+int main(int argc, char** argv) {
+    std::vector<int> storlekar{50, 200, 900, 1800, 3600, 7200};
+    if (argc > 1) storlekar.clear();
+    for (int i = 1; i < argc; ++i)
+        storlekar.push_back(std::atoi(argv[i]));
     bool allt = true;
-    for (int n : {50, 200, 900, 1800, 3600, 7200})
+    for (int n : storlekar)
         for (bool schweizer : {true, false})
             allt = turnering(n, schweizer, static_cast<unsigned>(n) * 7 + (schweizer ? 1 : 0)) && allt;
     return allt ? 0 : 1;

@@ -2,11 +2,12 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <utility>
 
 namespace parning {
 
 bool harMottSomVit(const PartiIndex& partier, std::int32_t vit, std::int32_t svart) {
-    const auto& egna = partier.partier(vit);
+    const auto egna = partier.partier(vit);
     return std::any_of(egna.begin(), egna.end(),
                        [&](const partistruct& p) { return p.vit == vit && p.svart == svart; });
 }
@@ -21,20 +22,35 @@ void rankingsorteraAlla(Grupp& grupp) {
                      [](const Gruppspelare& a, const Gruppspelare& b) { return a.nr > b.nr; });
 }
 
+MoteAv moteAv(const PartiIndex& partier) {
+    return [&partier](const Gruppspelare& undre, const Gruppspelare& ovre) {
+        if (!partier.harMotts(ovre.nr, undre.nr)) return Mote::Nytt; // the common case, from the pair index
+        if (harMottSomVit(partier, ovre.nr, undre.nr)) return Mote::OvreVit;
+        return harMottSomVit(partier, undre.nr, ovre.nr) ? Mote::UndreVit : Mote::Nytt;
+    };
+}
+
 bool hittaKonflikt(const Grupp& grupp, const PartiIndex& partier, Konflikt& konflikt) {
+    return hittaKonflikt(grupp, moteAv(partier), konflikt);
+}
+
+// Scanned from position 1 upwards: the first upper-white meeting is the lowest and settles it;
+// without one, the last lower-white meeting seen is the highest.
+bool hittaKonflikt(const Grupp& grupp, const MoteAv& mote, Konflikt& konflikt) {
     const int h = static_cast<int>(grupp.size() / 2);
-    bool funnen = false;
-    for (int j = h; j >= 1; --j) {
+    int undreVit = 0;
+    for (int j = 1; j <= h; ++j) {
+        const Mote m = mote(grupp[static_cast<std::size_t>(j - 1)], grupp[static_cast<std::size_t>(j + h - 1)]);
+        if (m == Mote::UndreVit) undreVit = j;
+        if (m != Mote::OvreVit) continue;
         const Gruppspelare& undre = grupp[static_cast<std::size_t>(j - 1)];
-        const Gruppspelare& ovre = grupp[static_cast<std::size_t>(j + h - 1)];
-        if (!partier.harMotts(ovre.nr, undre.nr)) continue; // the common case, from the pair index
-        const bool ovreVit = harMottSomVit(partier, ovre.nr, undre.nr);
-        if (ovreVit || (!funnen && harMottSomVit(partier, undre.nr, ovre.nr))) {
-            konflikt = Konflikt{ovre.nr, undre.nr, j, h};
-            funnen = true;
-        }
+        konflikt = Konflikt{grupp[static_cast<std::size_t>(j + h - 1)].nr, undre.nr, j, h, undre.index};
+        return true;
     }
-    return funnen;
+    if (undreVit == 0) return false;
+    const Gruppspelare& undre = grupp[static_cast<std::size_t>(undreVit - 1)];
+    konflikt = Konflikt{grupp[static_cast<std::size_t>(undreVit + h - 1)].nr, undre.nr, undreVit, h, undre.index};
+    return true;
 }
 
 void flyttaTill(Grupp& grupp, std::int32_t nr, int till) {
@@ -63,6 +79,12 @@ void mjustera(Grupp& grupp, int m) {
     grupp.pop_back();
     // Right after position sii - m of the original numbering, which the removal leaves intact.
     grupp.insert(grupp.begin() + (sii - m), sist);
+}
+
+void mjusteraVidare(Grupp& grupp, int m) {
+    const int sii = static_cast<int>(grupp.size());
+    if (sii < 2 || m < 2 || m >= sii) return;
+    std::swap(grupp[static_cast<std::size_t>(sii - m)], grupp[static_cast<std::size_t>(sii - m + 1)]);
 }
 
 } // namespace parning

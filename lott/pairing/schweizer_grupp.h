@@ -4,8 +4,10 @@
 // other end. The group is paired position s with h, s-1 with h-1, ..., h+1 with 1.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <vector>
 
+#include "lott/pairing/motestabell.h"
 #include "lott/pairing/partiindex.h"
 
 namespace parning {
@@ -35,12 +37,19 @@ struct Konflikt {
     std::int32_t ejb = -1;
     int ejc = -1;
     int ejd = -1;
+    int ejbIndex = -1; // the lower player's position in the round's pool (Gruppspelare::index)
 };
 
 // Checks the pairs from position h down to 1 against earlier games. A meeting with the upper
 // player as white replaces a conflict found before; one with the lower player as white counts
 // only when none was found yet. False when every pair is new.
 bool hittaKonflikt(const Grupp& grupp, const PartiIndex& partier, Konflikt& konflikt);
+
+// How the lower-half player of a pair has met the upper-half player before.
+using MoteAv = std::function<Mote(const Gruppspelare& undre, const Gruppspelare& ovre)>;
+MoteAv moteAv(const PartiIndex& partier);
+// The same check with the meetings given by `mote`.
+bool hittaKonflikt(const Grupp& grupp, const MoteAv& mote, Konflikt& konflikt);
 
 // Takes the player with start number `nr` out and puts him back at the 1-based position `till`.
 void flyttaTill(Grupp& grupp, std::int32_t nr, int till);
@@ -50,5 +59,8 @@ void uddaJamna(Grupp& grupp);
 
 // Takes the last player of the group out and puts him back right after position size - m.
 void mjustera(Grupp& grupp, int m);
+// From the order mjustera(m - 1) made of a group (the group itself for m = 2), the order
+// mjustera(m) makes of it: one swap instead of a rebuild.
+void mjusteraVidare(Grupp& grupp, int m);
 
 } // namespace parning

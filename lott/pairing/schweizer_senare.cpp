@@ -2,11 +2,15 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <iterator>
+#include <cmath>
 #include <limits>
 #include <unordered_set>
 
+#include "lott/pairing/motestabell.h"
 #include "lott/pairing/partiindex.h"
 #include "lott/pairing/reservparning.h"
+#include "lott/pairing/schweizer_flyttprov.h"
 #include "lott/pairing/schweizer_grupp.h"
 #include "store/tournament.h"
 
@@ -18,14 +22,46 @@ constexpr double kOandligt = std::numeric_limits<double>::infinity();
 
 enum class Gruppslut { Parad, SistaUtvag, Gransen };
 
+std::vector<std::int32_t> nummer(const std::vector<spelarstructtvac>& pool) {
+    std::vector<std::int32_t> ut;
+    ut.reserve(pool.size());
+    for (const spelarstructtvac& s : pool)
+        ut.push_back(s.nr);
+    return ut;
+}
+
+// The pool by most points, then lowest start number, then pool index: the order in which players
+// are moved up. Empty when some score is not a number and cannot be ordered.
+std::vector<int> poangordning(const std::vector<spelarstructtvac>& pool) {
+    std::vector<int> ordning(pool.size());
+    for (std::size_t i = 0; i < pool.size(); ++i) {
+        if (std::isnan(pool[i].poang)) return {};
+        ordning[i] = static_cast<int>(i);
+    }
+    std::sort(ordning.begin(), ordning.end(), [&](int a, int b) {
+        const spelarstructtvac& x = pool[static_cast<std::size_t>(a)];
+        const spelarstructtvac& y = pool[static_cast<std::size_t>(b)];
+        if (x.poang != y.poang) return x.poang > y.poang;
+        if (x.nr != y.nr) return x.nr < y.nr;
+        return a < b;
+    });
+    return ordning;
+}
+
 // One pairing of a later round. The pool is never shrunk: a player leaves the search by being
 // marked paired, and the last resort unmarks the players of the pairs it dissolves.
 class Senarerond {
   public:
     Senarerond(const std::vector<spelarstructtvac>& lskicka, const std::vector<partistruct>& partier,
                int valdrond, long long arbetsgrans)
-        : pool_(lskicka.rbegin(), lskicka.rend()), partier_(partier), valdrond_(valdrond),
-          parad_(pool_.size(), 0), arbetsgrans_(arbetsgrans) {}
+        : pool_(lskicka.rbegin(), lskicka.rend()), partier_(partier), motestabell_(nummer(pool_), partier_),
+          mote_([this](const Gruppspelare& undre, const Gruppspelare& ovre) {
+              return motestabell_.mote(undre.nr, ovre.index);
+          }),
+          valdrond_(valdrond), parad_(pool_.size(), 0), iGruppen_(pool_.size(), 0),
+          ordning_(poangordning(pool_)), prov_(mote_, pool_.size()), arbetsgrans_(arbetsgrans) {}
+    Senarerond(const Senarerond&) = delete; // mote_ refers to this round's table
+    Senarerond& operator=(const Senarerond&) = delete;
 
     std::optional<std::vector<spelarstructtva>> lotta();
     // After lotta() gave up: any pairing of the pool without a rematch (reservparning.h), each
@@ -42,7 +78,7 @@ class Senarerond {
 
     Grupp byggGrupp(double& niva) const;
     int flyttaUpp(const Grupp& grupp, double niva) const;
-    int flyttaUppTill(const Grupp& grupp, int utom) const;
+    int flyttaUppTill(const Grupp& grupp, int utom);
     Gruppslut paraGrupp(Grupp grupp);
     void laggTillPar(const Grupp& grupp);
     bool sistaUtvag();
@@ -50,8 +86,13 @@ class Senarerond {
 
     std::vector<spelarstructtvac> pool_; // first place down
     PartiIndex partier_;
+    Motestabell motestabell_;
+    MoteAv mote_;
     int valdrond_;
     std::vector<char> parad_;   // by pool index
+    std::vector<char> iGruppen_; // by pool index; set only while flyttaUppTill runs
+    std::vector<int> ordning_;  // pool indices by points downwards, then start number; empty if unusable
+    Flyttprov prov_;            // the tries on the saved group of the group being paired
     std::vector<int> par_;      // pool indices, two per pair, white first, in the order made
     int frirond_ = -1;          // pool index of "Frirond"
     int farfri_ = -1;           // pool index of the player reserved for the bye; -1 none
@@ -140,22 +181,32 @@ int Senarerond::flyttaUpp(const Grupp& grupp, double niva) const {
 // One of the two further players moved up into a group that cannot be paired: the most points
 // (lower start number on equal points) among the players not yet paired and outside the group
 // who have no more points than any member. -1 when there is none.
-int Senarerond::flyttaUppTill(const Grupp& grupp, int utom) const {
+int Senarerond::flyttaUppTill(const Grupp& grupp, int utom) {
     double golv = kOandligt;
-    std::vector<char> iGruppen(pool_.size(), 0);
     for (const Gruppspelare& g : grupp) {
         golv = std::min(golv, g.poang);
-        iGruppen[static_cast<std::size_t>(g.index)] = 1;
+        iGruppen_[static_cast<std::size_t>(g.index)] = 1;
     }
+    const auto valbar = [&](int i) {
+        return i != utom && !parad_[static_cast<std::size_t>(i)] && !iGruppen_[static_cast<std::size_t>(i)];
+    };
     int bast = -1;
-    for (int i = 0; i < static_cast<int>(pool_.size()); ++i) {
-        const spelarstructtvac& s = pool_[static_cast<std::size_t>(i)];
-        if (i == utom || parad_[static_cast<std::size_t>(i)] || iGruppen[static_cast<std::size_t>(i)])
-            continue;
-        if (s.poang > golv) continue;
-        const spelarstructtvac* b = bast < 0 ? nullptr : &pool_[static_cast<std::size_t>(bast)];
-        if (!b || s.poang > b->poang || (s.poang == b->poang && s.nr < b->nr)) bast = i;
+    if (!ordning_.empty()) {
+        // The first player in points order at or below the floor who may be moved up.
+        auto it = std::partition_point(ordning_.begin(), ordning_.end(),
+                                       [&](int i) { return pool_[static_cast<std::size_t>(i)].poang > golv; });
+        for (; it != ordning_.end() && bast < 0; ++it)
+            if (valbar(*it)) bast = *it;
+    } else {
+        for (int i = 0; i < static_cast<int>(pool_.size()); ++i) {
+            const spelarstructtvac& s = pool_[static_cast<std::size_t>(i)];
+            if (!valbar(i) || s.poang > golv) continue;
+            const spelarstructtvac* b = bast < 0 ? nullptr : &pool_[static_cast<std::size_t>(bast)];
+            if (!b || s.poang > b->poang || (s.poang == b->poang && s.nr < b->nr)) bast = i;
+        }
     }
+    for (const Gruppspelare& g : grupp)
+        iGruppen_[static_cast<std::size_t>(g.index)] = 0;
     return bast;
 }
 
@@ -163,39 +214,76 @@ int Senarerond::flyttaUppTill(const Grupp& grupp, int utom) const {
 // remedy that still applies: a shift of the lower player towards position 1, a shift towards the
 // middle, a reordering, two more players from below. When none is left the last resort follows.
 Gruppslut Senarerond::paraGrupp(Grupp grupp) {
+    // Which group a try checks: the saved group itself or with one player moved within its lower
+    // half (both checked by prov_ without being built), a group built in `grupp` (any other
+    // move), or the current reordering in `udda`.
+    enum class Prov { Sparad, Flytt, Byggd, Udda };
     Grupp sparad = grupp;
+    Grupp udda;
+    prov_.bygg(sparad);
+    Prov prov = Prov::Sparad;
+    int fran = 0, till = 0;
+    const auto flytta = [&](const Konflikt& k, int position) {
+        fran = prov_.plats(k.ejbIndex);
+        till = std::clamp(position, 1, static_cast<int>(sparad.size()));
+        if (fran > 0 && sparad[static_cast<std::size_t>(fran - 1)].nr == k.ejb && prov_.iUndreHalvan(fran, till)) {
+            prov = Prov::Flytt;
+            return;
+        }
+        grupp = sparad;
+        flyttaTill(grupp, k.ejb, position);
+        prov = Prov::Byggd;
+    };
     int hoppaover = 1;
     int monradprovat = 0;
     for (;;) {
-        arbete_ += static_cast<long long>(grupp.size());
+        arbete_ += static_cast<long long>(sparad.size());
         if (arbete_ > arbetsgrans_) return Gruppslut::Gransen;
         Konflikt k;
-        if (!hittaKonflikt(grupp, partier_, k)) {
-            laggTillPar(grupp);
+        bool konflikt = false;
+        switch (prov) {
+        case Prov::Sparad: konflikt = prov_.hittaKonflikt(k); break;
+        case Prov::Flytt: konflikt = prov_.hittaKonflikt(fran, till, k); break;
+        case Prov::Byggd: konflikt = hittaKonflikt(grupp, mote_, k); break;
+        case Prov::Udda: konflikt = hittaKonflikt(udda, mote_, k); break;
+        }
+        if (!konflikt) {
+            if (prov == Prov::Flytt) {
+                grupp = sparad;
+                flyttaTill(grupp, sparad[static_cast<std::size_t>(fran - 1)].nr, till);
+            }
+            laggTillPar(prov == Prov::Sparad ? sparad : prov == Prov::Udda ? udda : grupp);
             return Gruppslut::Parad;
         }
-        grupp = sparad;
-        const int s = static_cast<int>(grupp.size());
+        const int s = static_cast<int>(sparad.size());
         if (k.ejc >= 2 && k.ejc - hoppaover >= 1) {
-            flyttaTill(grupp, k.ejb, k.ejc - hoppaover);
+            flytta(k, k.ejc - hoppaover);
             ++hoppaover;
         } else if (k.ejc + hoppaover <= k.ejd) {
-            flyttaTill(grupp, k.ejb, k.ejc + hoppaover);
+            flytta(k, k.ejc + hoppaover);
             ++hoppaover;
         } else if (monradprovat < s - 1 && monradprovat < 6) {
-            uddaJamna(grupp);
-            if (monradprovat > 1) mjustera(grupp, monradprovat);
+            // Odd positions before even ones, tried twice; from the third try on the last player
+            // sits one position further down each time (mjustera on the first reordering).
+            if (monradprovat == 0) {
+                udda = sparad;
+                uddaJamna(udda);
+            } else if (monradprovat > 1) {
+                mjusteraVidare(udda, monradprovat);
+            }
+            prov = Prov::Udda;
             ++monradprovat;
         } else if (!taresten_) {
-            const int uppflyttadb = flyttaUppTill(grupp, -1);
-            const int uppflyttadc = uppflyttadb < 0 ? -1 : flyttaUppTill(grupp, uppflyttadb);
+            const int uppflyttadb = flyttaUppTill(sparad, -1);
+            const int uppflyttadc = uppflyttadb < 0 ? -1 : flyttaUppTill(sparad, uppflyttadb);
             if (uppflyttadc < 0) return Gruppslut::SistaUtvag;
             monradprovat = 0;
             // Each goes to the lower end in turn, so the group starts with uppflyttadc, uppflyttadb.
-            grupp.insert(grupp.begin(), spelare(uppflyttadb));
-            grupp.insert(grupp.begin(), spelare(uppflyttadc));
+            const Gruppspelare fore[] = {spelare(uppflyttadc), spelare(uppflyttadb)};
+            sparad.insert(sparad.begin(), std::begin(fore), std::end(fore));
             hoppaover = 0;
-            sparad = grupp;
+            prov_.vidga();
+            prov = Prov::Sparad;
         } else {
             return Gruppslut::SistaUtvag;
         }
