@@ -1,6 +1,6 @@
 // The earlier games of the players of one round's pool, by pool index, so that checking whether
 // two players of a score group have met, and in which colours, is a scan of one player's few games
-// instead of a hash lookup per check.
+// in a compact table instead of a hash lookup per check.
 #pragma once
 #include <cstdint>
 #include <vector>
@@ -18,18 +18,27 @@ class Motestabell {
     // `nummer` holds the start numbers of the pool, by pool index.
     Motestabell(const std::vector<std::int32_t>& nummer, const PartiIndex& partier);
 
-    // How the lower-half player (pool index `undre`, start number `undreNr`) has met the
-    // upper-half player (pool index `ovre`).
-    Mote mote(std::int32_t undreNr, int ovre) const;
+    // How the lower-half player (pool index `undre`) has met the upper-half player (`ovre`): white
+    // for the upper player in any game makes OvreVit; otherwise black in any (the lower player
+    // white) makes UndreVit.
+    Mote mote(int undre, int ovre) const {
+        const auto o = static_cast<std::size_t>(ovre);
+        const auto motstandare = static_cast<std::uint32_t>(undre);
+        bool somSvart = false;
+        for (std::size_t m = borjan_[o]; m < borjan_[o + 1]; ++m) {
+            const std::uint32_t d = motstand_[m];
+            if (d >> 2 != motstandare) continue;
+            if (d & kSomVit) return Mote::OvreVit;
+            somSvart = somSvart || (d & kSomSvart);
+        }
+        return somSvart ? Mote::UndreVit : Mote::Nytt;
+    }
 
   private:
-    struct Motstand {
-        std::int32_t nr;
-        bool somVit;   // the indexed player had white
-        bool somSvart; // the indexed player had black
-    };
-    std::vector<std::size_t> borjan_; // per pool index, into motstand_; one more entry at the end
-    std::vector<Motstand> motstand_;
+    static constexpr std::uint32_t kSomVit = 1;   // the indexed player had white
+    static constexpr std::uint32_t kSomSvart = 2; // the indexed player had black
+    std::vector<std::uint32_t> borjan_;   // per pool index, into motstand_; one more entry at the end
+    std::vector<std::uint32_t> motstand_; // the opponent's pool index shifted left by two, the flags
 };
 
 } // namespace parning

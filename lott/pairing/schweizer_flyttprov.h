@@ -1,20 +1,38 @@
-// The tries that repair a score group by moving one player within its lower half, each checked in
-// constant time. A move from position q to r changes only the pairs between q and r: the moved
-// player meets the upper player at r, and the players in between each meet the upper player one
-// position further along (a diagonal of the saved group). The pairs of the saved group and of its
-// two diagonals are classified once; a try then only looks up the first conflict of each range.
+// The tries that repair a score group, each checked without rescanning the whole group.
+//
+// A move of one player from position q to r within the lower half changes only the pairs between
+// q and r: the moved player meets the upper player at r, and the players in between each meet the
+// upper player one position further along (a diagonal of the saved group). The pairs of the saved
+// group and of its two diagonals are classified once; a try then only looks up the first conflict
+// of each range.
+//
+// The reorderings (odd positions before even ones, then the last player one position further down
+// each time) differ from the first reordering only in their last few pairs.
 #pragma once
 #include <cstdint>
 #include <vector>
 
+#include "lott/pairing/motestabell.h"
 #include "lott/pairing/schweizer_grupp.h"
 
 namespace parning {
 
+// One classification per pair position 1..h, with the first upper-white meeting at or after each
+// position and the last lower-white meeting at or before it.
+struct Motesrad {
+    std::vector<Mote> mote;
+    std::vector<int> forstaOvreVit; // h + 1 when none
+    std::vector<int> sistaUndreVit; // 0 when none
+    void fyll(int h);
+    int forsta(int a, int b) const; // first upper-white position in [a, b], 0 when none
+    int sista(int a, int b) const;  // last lower-white position in [a, b], 0 when none
+};
+
 class Flyttprov {
   public:
-    // For groups of a pool of `poolStorlek` players (Gruppspelare::index below it).
-    Flyttprov(const MoteAv& mote, std::size_t poolStorlek);
+    // For groups of the pool whose games `tabell` holds (Gruppspelare::index into it), of
+    // `poolStorlek` players.
+    Flyttprov(const Motestabell& tabell, std::size_t poolStorlek);
 
     // Classifies the pairs of a new saved group, which must outlive the tries made on it.
     void bygg(const Grupp& sparad);
@@ -34,28 +52,33 @@ class Flyttprov {
     bool hittaKonflikt(int fran, int till, Konflikt& konflikt) const;
 
   private:
-    // One classification per pair position 1..h, with the first upper-white meeting at or after
-    // each position and the last lower-white meeting at or before it.
-    struct Rad {
-        std::vector<Mote> mote;
-        std::vector<int> forstaOvreVit; // h + 1 when none
-        std::vector<int> sistaUndreVit; // 0 when none
-        void fyll(int h);
-        int forsta(int a, int b) const; // first upper-white position in [a, b], 0 when none
-        int sista(int a, int b) const;  // last lower-white position in [a, b], 0 when none
-    };
-
+    Mote mote(int undre, int ovre) const { return tabell_.mote(spelare(undre).index, spelare(ovre).index); }
     void fyllAlla();
     bool konflikt(int p, int undre, Konflikt& konflikt) const;
     const Gruppspelare& spelare(int position) const { return (*sparad_)[static_cast<std::size_t>(position - 1)]; }
 
-    const MoteAv& mote_;
+    const Motestabell& tabell_;
     const Grupp* sparad_ = nullptr;
     int h_ = 0;
-    Rad rak_;    // the saved group's own pairs
-    Rad nedat_;  // position p: the player of p-1 against the upper player of p (moves towards 1)
-    Rad uppat_;  // position p: the player of p+1 against the upper player of p (moves towards h)
+    Motesrad rak_;   // the saved group's own pairs
+    Motesrad nedat_; // position p: the player of p-1 against the upper player of p (moves towards 1)
+    Motesrad uppat_; // position p: the player of p+1 against the upper player of p (moves towards h)
     std::vector<int> plats_; // by pool index; valid only where it points back at the player
+};
+
+class Omordningsprov {
+  public:
+    explicit Omordningsprov(const Motestabell& tabell) : tabell_(tabell) {}
+
+    // Classifies the pairs of the first reordering.
+    void bygg(const Grupp& forsta);
+    // What hittaKonflikt answers for `grupp`: the first reordering with mjustera(m) applied to it
+    // (m below 2: as it is).
+    bool hittaKonflikt(const Grupp& grupp, int m, Konflikt& konflikt) const;
+
+  private:
+    const Motestabell& tabell_;
+    Motesrad bas_;
 };
 
 } // namespace parning

@@ -22,21 +22,12 @@ void rankingsorteraAlla(Grupp& grupp) {
                      [](const Gruppspelare& a, const Gruppspelare& b) { return a.nr > b.nr; });
 }
 
-MoteAv moteAv(const PartiIndex& partier) {
-    return [&partier](const Gruppspelare& undre, const Gruppspelare& ovre) {
-        if (!partier.harMotts(ovre.nr, undre.nr)) return Mote::Nytt; // the common case, from the pair index
-        if (harMottSomVit(partier, ovre.nr, undre.nr)) return Mote::OvreVit;
-        return harMottSomVit(partier, undre.nr, ovre.nr) ? Mote::UndreVit : Mote::Nytt;
-    };
-}
-
-bool hittaKonflikt(const Grupp& grupp, const PartiIndex& partier, Konflikt& konflikt) {
-    return hittaKonflikt(grupp, moteAv(partier), konflikt);
-}
+namespace {
 
 // Scanned from position 1 upwards: the first upper-white meeting is the lowest and settles it;
 // without one, the last lower-white meeting seen is the highest.
-bool hittaKonflikt(const Grupp& grupp, const MoteAv& mote, Konflikt& konflikt) {
+template <class MoteFn>
+bool hittaKonfliktMed(const Grupp& grupp, const MoteFn& mote, Konflikt& konflikt) {
     const int h = static_cast<int>(grupp.size() / 2);
     int undreVit = 0;
     for (int j = 1; j <= h; ++j) {
@@ -51,6 +42,25 @@ bool hittaKonflikt(const Grupp& grupp, const MoteAv& mote, Konflikt& konflikt) {
     const Gruppspelare& undre = grupp[static_cast<std::size_t>(undreVit - 1)];
     konflikt = Konflikt{grupp[static_cast<std::size_t>(undreVit + h - 1)].nr, undre.nr, undreVit, h, undre.index};
     return true;
+}
+
+} // namespace
+
+bool hittaKonflikt(const Grupp& grupp, const PartiIndex& partier, Konflikt& konflikt) {
+    return hittaKonfliktMed(
+        grupp,
+        [&](const Gruppspelare& undre, const Gruppspelare& ovre) {
+            if (!partier.harMotts(ovre.nr, undre.nr)) return Mote::Nytt;
+            if (harMottSomVit(partier, ovre.nr, undre.nr)) return Mote::OvreVit;
+            return harMottSomVit(partier, undre.nr, ovre.nr) ? Mote::UndreVit : Mote::Nytt;
+        },
+        konflikt);
+}
+
+bool hittaKonflikt(const Grupp& grupp, const Motestabell& tabell, Konflikt& konflikt) {
+    return hittaKonfliktMed(
+        grupp, [&](const Gruppspelare& undre, const Gruppspelare& ovre) { return tabell.mote(undre.index, ovre.index); },
+        konflikt);
 }
 
 void flyttaTill(Grupp& grupp, std::int32_t nr, int till) {

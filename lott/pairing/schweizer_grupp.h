@@ -4,7 +4,6 @@
 // other end. The group is paired position s with h, s-1 with h-1, ..., h+1 with 1.
 #pragma once
 #include <cstdint>
-#include <functional>
 #include <vector>
 
 #include "lott/pairing/motestabell.h"
@@ -44,12 +43,8 @@ struct Konflikt {
 // player as white replaces a conflict found before; one with the lower player as white counts
 // only when none was found yet. False when every pair is new.
 bool hittaKonflikt(const Grupp& grupp, const PartiIndex& partier, Konflikt& konflikt);
-
-// How the lower-half player of a pair has met the upper-half player before.
-using MoteAv = std::function<Mote(const Gruppspelare& undre, const Gruppspelare& ovre)>;
-MoteAv moteAv(const PartiIndex& partier);
-// The same check with the meetings given by `mote`.
-bool hittaKonflikt(const Grupp& grupp, const MoteAv& mote, Konflikt& konflikt);
+// The same check with the meetings from the pool's table (Gruppspelare::index into it).
+bool hittaKonflikt(const Grupp& grupp, const Motestabell& tabell, Konflikt& konflikt);
 
 // Takes the player with start number `nr` out and puts him back at the 1-based position `till`.
 void flyttaTill(Grupp& grupp, std::int32_t nr, int till);

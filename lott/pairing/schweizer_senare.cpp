@@ -55,12 +55,9 @@ class Senarerond {
     Senarerond(const std::vector<spelarstructtvac>& lskicka, const std::vector<partistruct>& partier,
                int valdrond, long long arbetsgrans)
         : pool_(lskicka.rbegin(), lskicka.rend()), partier_(partier), motestabell_(nummer(pool_), partier_),
-          mote_([this](const Gruppspelare& undre, const Gruppspelare& ovre) {
-              return motestabell_.mote(undre.nr, ovre.index);
-          }),
           valdrond_(valdrond), parad_(pool_.size(), 0), iGruppen_(pool_.size(), 0),
-          ordning_(poangordning(pool_)), prov_(mote_, pool_.size()), arbetsgrans_(arbetsgrans) {}
-    Senarerond(const Senarerond&) = delete; // mote_ refers to this round's table
+          ordning_(poangordning(pool_)), prov_(motestabell_, pool_.size()), omordning_(motestabell_), arbetsgrans_(arbetsgrans) {}
+    Senarerond(const Senarerond&) = delete; // prov_ and omordning_ refer to this round's table
     Senarerond& operator=(const Senarerond&) = delete;
 
     std::optional<std::vector<spelarstructtva>> lotta();
@@ -87,12 +84,12 @@ class Senarerond {
     std::vector<spelarstructtvac> pool_; // first place down
     PartiIndex partier_;
     Motestabell motestabell_;
-    MoteAv mote_;
     int valdrond_;
     std::vector<char> parad_;   // by pool index
     std::vector<char> iGruppen_; // by pool index; set only while flyttaUppTill runs
     std::vector<int> ordning_;  // pool indices by points downwards, then start number; empty if unusable
     Flyttprov prov_;            // the tries on the saved group of the group being paired
+    Omordningsprov omordning_;  // the tries on its reorderings
     std::vector<int> par_;      // pool indices, two per pair, white first, in the order made
     int frirond_ = -1;          // pool index of "Frirond"
     int farfri_ = -1;           // pool index of the player reserved for the bye; -1 none
@@ -236,6 +233,7 @@ Gruppslut Senarerond::paraGrupp(Grupp grupp) {
     };
     int hoppaover = 1;
     int monradprovat = 0;
+    int uddaM = 0; // the reordering in `udda`: mjustera(uddaM) on the first one
     for (;;) {
         arbete_ += static_cast<long long>(sparad.size());
         if (arbete_ > arbetsgrans_) return Gruppslut::Gransen;
@@ -244,8 +242,8 @@ Gruppslut Senarerond::paraGrupp(Grupp grupp) {
         switch (prov) {
         case Prov::Sparad: konflikt = prov_.hittaKonflikt(k); break;
         case Prov::Flytt: konflikt = prov_.hittaKonflikt(fran, till, k); break;
-        case Prov::Byggd: konflikt = hittaKonflikt(grupp, mote_, k); break;
-        case Prov::Udda: konflikt = hittaKonflikt(udda, mote_, k); break;
+        case Prov::Byggd: konflikt = hittaKonflikt(grupp, motestabell_, k); break;
+        case Prov::Udda: konflikt = omordning_.hittaKonflikt(udda, uddaM, k); break;
         }
         if (!konflikt) {
             if (prov == Prov::Flytt) {
@@ -268,10 +266,12 @@ Gruppslut Senarerond::paraGrupp(Grupp grupp) {
             if (monradprovat == 0) {
                 udda = sparad;
                 uddaJamna(udda);
+                omordning_.bygg(udda);
             } else if (monradprovat > 1) {
                 mjusteraVidare(udda, monradprovat);
             }
             prov = Prov::Udda;
+            uddaM = monradprovat;
             ++monradprovat;
         } else if (!taresten_) {
             const int uppflyttadb = flyttaUppTill(sparad, -1);
