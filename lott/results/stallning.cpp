@@ -1,6 +1,9 @@
 #include "lott/results/stallning.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <span>
+#include <utility>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -39,17 +42,36 @@ struct Sida {
     int motstandare; // index in the player list, or kIngen for a bye without a record
 };
 
-// Every player's games, built once so that no computation rescans the game list.
-std::vector<std::vector<Sida>> partierPerSpelare(const Indata& in, const Spelarindex& index) {
-    std::vector<std::vector<Sida>> sidor(in.spelare.size());
-    for (const auto& p : in.partier) {
-        const int v = index(p.vit);
-        const int s = index(p.svart);
-        if (v != kIngen) sidor[v].push_back({&p, true, s});
-        if (s != kIngen) sidor[s].push_back({&p, false, v});
+// Every player's games, built once so that no computation rescans the game list: one array,
+// each player's games together in file order.
+class Sidor {
+  public:
+    Sidor(const Indata& in, const Spelarindex& index) : borjan_(in.spelare.size() + 1, 0) {
+        std::vector<std::pair<int, int>> spelare; // white's and black's index per game
+        spelare.reserve(in.partier.size());
+        for (const auto& p : in.partier) {
+            spelare.emplace_back(index(p.vit), index(p.svart));
+            if (spelare.back().first != kIngen) ++borjan_[static_cast<std::size_t>(spelare.back().first) + 1];
+            if (spelare.back().second != kIngen) ++borjan_[static_cast<std::size_t>(spelare.back().second) + 1];
+        }
+        for (std::size_t i = 1; i < borjan_.size(); ++i)
+            borjan_[i] += borjan_[i - 1];
+        alla_.resize(borjan_.back());
+        std::vector<std::size_t> nasta(borjan_.begin(), borjan_.end() - 1);
+        for (std::size_t g = 0; g < in.partier.size(); ++g) {
+            const auto [v, s] = spelare[g];
+            if (v != kIngen) alla_[nasta[static_cast<std::size_t>(v)]++] = Sida{&in.partier[g], true, s};
+            if (s != kIngen) alla_[nasta[static_cast<std::size_t>(s)]++] = Sida{&in.partier[g], false, v};
+        }
     }
-    return sidor;
-}
+    std::span<const Sida> operator[](std::size_t i) const {
+        return {alla_.data() + borjan_[i], borjan_[i + 1] - borjan_[i]};
+    }
+
+  private:
+    std::vector<std::size_t> borjan_;
+    std::vector<Sida> alla_;
+};
 
 // The points of the byes that have no record in the player list: a number that no player has can
 // only be a bye's, one whose record a late entry removed or one the pairing added. Their games
@@ -73,7 +95,7 @@ bool avgjord(int resultat) {
     return resultat >= resVitVinst && resultat <= resSvartWo;
 }
 
-void raknaPoang(const Indata& in, const std::vector<std::vector<Sida>>& sidor,
+void raknaPoang(const Indata& in, const Sidor& sidor,
                 std::vector<spelarstructc>& rader) {
     for (std::size_t i = 0; i < rader.size(); ++i) {
         for (const Sida& s : sidor[i]) {
@@ -86,7 +108,7 @@ void raknaPoang(const Indata& in, const std::vector<std::vector<Sida>>& sidor,
 
 // Vanlig: the opponents' points without the weakest opponent's, or all of them for a player
 // who has had the bye.
-double vanligKvalitet(const std::vector<Sida>& sidor, const std::vector<spelarstructc>& rader,
+double vanligKvalitet(std::span<const Sida> sidor, const std::vector<spelarstructc>& rader,
                       const std::unordered_map<int, double>& frironder, int valdrond) {
     double summa = 0;
     double svagast = 0;
@@ -109,7 +131,7 @@ double vanligKvalitet(const std::vector<Sida>& sidor, const std::vector<spelarst
 
 // Progressiv: the sum of the running score after each round 1..srond. A game of round r adds its
 // points once for every round from r on.
-double progressivKvalitet(const std::vector<Sida>& sidor, int poangval, int srond) {
+double progressivKvalitet(std::span<const Sida> sidor, int poangval, int srond) {
     double summa = 0;
     for (const Sida& s : sidor) {
         const int fran = std::max(s.parti->rond, 1);
@@ -119,7 +141,7 @@ double progressivKvalitet(const std::vector<Sida>& sidor, int poangval, int sron
     return summa;
 }
 
-double rankingandring(const spelarstructc& p, const std::vector<Sida>& sidor,
+double rankingandring(const spelarstructc& p, std::span<const Sida> sidor,
                       const std::vector<spelarstructc>& rader) {
     double summa = 0;
     for (const Sida& s : sidor) {
@@ -147,7 +169,7 @@ std::vector<spelarstructc> startrader(const std::vector<spelarstructtva>& spelar
 
 void beraknaMedResultatkoder(const Indata& in, int valdrond, std::vector<spelarstructc>& rader) {
     const Spelarindex index(in.spelare);
-    const auto sidor = partierPerSpelare(in, index);
+    const Sidor sidor(in, index);
     const auto frironder = frironderUtanPost(in, index);
     raknaPoang(in, sidor, rader);
     int srond = 0;
@@ -160,6 +182,31 @@ void beraknaMedResultatkoder(const Indata& in, int valdrond, std::vector<spelars
                                    : vanligKvalitet(sidor[i], rader, frironder, valdrond);
         p.rankingandring = rankingandring(p, sidor[i], rader);
     }
+}
+
+// Equal players keep their start-list order, as the repeated selection of the best did. The keys
+// are sorted, not the rows with their names, and the rows then moved once into place.
+void sorteraEfterPlacering(std::vector<spelarstructc>& rader) {
+    struct Nyckel {
+        double poang;
+        double kvalitet;
+        std::int32_t nr;
+        std::size_t rad;
+    };
+    std::vector<Nyckel> nycklar;
+    nycklar.reserve(rader.size());
+    for (std::size_t i = 0; i < rader.size(); ++i)
+        nycklar.push_back(Nyckel{rader[i].poang, rader[i].kvalitet, rader[i].nr, i});
+    std::stable_sort(nycklar.begin(), nycklar.end(), [](const Nyckel& a, const Nyckel& b) {
+        if (a.poang != b.poang) return a.poang > b.poang;
+        if (a.kvalitet != b.kvalitet) return a.kvalitet > b.kvalitet;
+        return a.nr < b.nr;
+    });
+    std::vector<spelarstructc> sorterade;
+    sorterade.reserve(rader.size());
+    for (const Nyckel& n : nycklar)
+        sorterade.push_back(std::move(rader[n.rad]));
+    rader.swap(sorterade);
 }
 
 } // namespace
@@ -219,8 +266,7 @@ Resultat berakna(const Indata& in) {
         if (r.ranking > 0) ut.rankingfinns = 1;
     }
 
-    // Equal players keep their start-list order, as the repeated selection of the best did.
-    std::stable_sort(rader.begin(), rader.end(), fore);
+    sorteraEfterPlacering(rader);
     const std::unordered_set<int> utgadda(in.utgadda.begin(), in.utgadda.end());
     for (auto& r : rader)
         r.utgatt = utgadda.count(r.nr) > 0 ? 1 : 0;
