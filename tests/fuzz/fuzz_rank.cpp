@@ -23,6 +23,7 @@
 #include "rank/rating/rank_records.h"
 #include "rank/register/klubb.h"
 #include "rank/register/medlem.h"
+#include "rank/register/namn.h"
 #include "rank/register/register.h"
 #include "rank/results/angra.h"
 #include "rank/results/resultatinmatning.h"
@@ -106,6 +107,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzzstod::medFilfel([&] {
         const auto alla = spelarnamn();
         if (!alla.empty()) namn = alla[static_cast<std::size_t>(vald) % alla.size()];
+        // The result dialog's lists keep their names in order as names are added.
+        if (sorteradPlats(alla, namn) > alla.size()) std::abort();
         if (const auto s = hittaSpelare(namn)) {
             RankState st;
             st.valjSpelare(*s, finnsissflista(namn) == 1);
