@@ -108,15 +108,21 @@ bool turnering(int n, bool schweizer, unsigned fro) {
 
 } // namespace
 
-// Without arguments every field size; otherwise the sizes given, e.g. "bench_schweizer 900 7200".
+// Without arguments every field size and both systems; otherwise the sizes given and, with
+// "schweizer" or "nordisk" among the arguments, that system only: "bench_schweizer 900 7200 nordisk".
 int main(int argc, char** argv) {
-    std::vector<int> storlekar{50, 200, 900, 1800, 3600, 7200};
-    if (argc > 1) storlekar.clear();
-    for (int i = 1; i < argc; ++i)
-        storlekar.push_back(std::atoi(argv[i]));
+    std::vector<int> storlekar;
+    std::vector<bool> system;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "schweizer" || arg == "nordisk") system.push_back(arg == "schweizer");
+        else storlekar.push_back(std::atoi(argv[i]));
+    }
+    if (storlekar.empty()) storlekar = {50, 200, 900, 1800, 3600, 7200};
+    if (system.empty()) system = {true, false};
     bool allt = true;
     for (int n : storlekar)
-        for (bool schweizer : {true, false})
+        for (bool schweizer : system)
             allt = turnering(n, schweizer, static_cast<unsigned>(n) * 7 + (schweizer ? 1 : 0)) && allt;
     return allt ? 0 : 1;
 }

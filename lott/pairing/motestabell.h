@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "lott/pairing/partiindex.h"
+#include "store/records.h"
 
 namespace parning {
 
@@ -15,8 +15,19 @@ enum class Mote : std::int8_t { Nytt = 0, OvreVit = 1, UndreVit = 2 };
 
 class Motestabell {
   public:
-    // `nummer` holds the start numbers of the pool, by pool index.
-    Motestabell(const std::vector<std::int32_t>& nummer, const PartiIndex& partier);
+    // `nummer` holds the start numbers of the pool, by pool index; `partier` the earlier games.
+    Motestabell(const std::vector<std::int32_t>& nummer, const std::vector<partistruct>& partier);
+
+    // Whether a start number occurs twice in the pool.
+    bool dubbletter() const { return dubbletter_; }
+
+    // Whether the players with pool indices a and b have met, in either colour order.
+    bool harMotts(int a, int b) const {
+        const auto i = static_cast<std::size_t>(a);
+        for (std::size_t m = borjan_[i]; m < borjan_[i + 1]; ++m)
+            if (motstand_[m] >> 2 == static_cast<std::uint32_t>(b)) return true;
+        return false;
+    }
 
     // How the lower-half player (pool index `undre`) has met the upper-half player (`ovre`): white
     // for the upper player in any game makes OvreVit; otherwise black in any (the lower player
@@ -39,6 +50,7 @@ class Motestabell {
     static constexpr std::uint32_t kSomSvart = 2; // the indexed player had black
     std::vector<std::uint32_t> borjan_;   // per pool index, into motstand_; one more entry at the end
     std::vector<std::uint32_t> motstand_; // the opponent's pool index shifted left by two, the flags
+    bool dubbletter_ = false;
 };
 
 } // namespace parning

@@ -17,13 +17,22 @@
 
 namespace parning {
 
-// One classification per pair position 1..h, with the first upper-white meeting at or after each
-// position and the last lower-white meeting at or before it.
+// The conflicts of one classification of the pair positions 1..h: the positions where the upper
+// player had white and where only the lower one had, each ascending. Conflicts are few, so a
+// range lookup is a binary search in a short list.
 struct Motesrad {
-    std::vector<Mote> mote;
-    std::vector<int> forstaOvreVit; // h + 1 when none
-    std::vector<int> sistaUndreVit; // 0 when none
-    void fyll(int h);
+    std::vector<int> ovreVit;
+    std::vector<int> undreVit;
+    void rensa() {
+        ovreVit.clear();
+        undreVit.clear();
+    }
+    // Positions are added in ascending order.
+    void lagg(int p, Mote m) {
+        if (m == Mote::OvreVit) ovreVit.push_back(p);
+        else if (m == Mote::UndreVit) undreVit.push_back(p);
+    }
+    Mote vid(int p) const;
     int forsta(int a, int b) const; // first upper-white position in [a, b], 0 when none
     int sista(int a, int b) const;  // last lower-white position in [a, b], 0 when none
 };
@@ -53,7 +62,6 @@ class Flyttprov {
 
   private:
     Mote mote(int undre, int ovre) const { return tabell_.mote(spelare(undre).index, spelare(ovre).index); }
-    void fyllAlla();
     bool konflikt(int p, int undre, Konflikt& konflikt) const;
     const Gruppspelare& spelare(int position) const { return (*sparad_)[static_cast<std::size_t>(position - 1)]; }
 
@@ -63,21 +71,38 @@ class Flyttprov {
     Motesrad rak_;   // the saved group's own pairs
     Motesrad nedat_; // position p: the player of p-1 against the upper player of p (moves towards 1)
     Motesrad uppat_; // position p: the player of p+1 against the upper player of p (moves towards h)
-    std::vector<int> plats_; // by pool index; valid only where it points back at the player
+    Motesrad ledig_; // spare lists, swapped in when the group is widened
+    // By pool index, the position less forskjutning_ (the players put in front since bygg); valid
+    // only where it points back at the player.
+    std::vector<int> plats_;
+    int forskjutning_ = 0;
 };
 
+// The reorderings of a saved group, read straight from it: the first puts the odd positions
+// before the even ones (uddaJamna), each later one m = 2, 3, ... also moves the last player up to
+// position s-m+1 (mjustera). The first reordering's pairs are classified from position 1 up only as
+// far as a question needs: its lowest upper-white meeting settles every later one below it.
 class Omordningsprov {
   public:
     explicit Omordningsprov(const Motestabell& tabell) : tabell_(tabell) {}
 
-    // Classifies the pairs of the first reordering.
-    void bygg(const Grupp& forsta);
-    // What hittaKonflikt answers for `grupp`: the first reordering with mjustera(m) applied to it
-    // (m below 2: as it is).
-    bool hittaKonflikt(const Grupp& grupp, int m, Konflikt& konflikt) const;
+    // The reorderings of this saved group, which must outlive the tries made on it.
+    void bygg(const Grupp& sparad);
+    // What hittaKonflikt answers for reordering m (m below 2: the first one).
+    bool hittaKonflikt(int m, Konflikt& konflikt);
+    // Reordering m itself, for the pairs once it has no conflict.
+    void bilda(int m, Grupp& grupp) const;
 
   private:
+    const Gruppspelare& vid(int m, int position) const;
+    Mote par(int m, int j) const { return tabell_.mote(vid(m, j).index, vid(m, j + h_).index); }
+    void klassaTill(int grans);
+
     const Motestabell& tabell_;
+    const Grupp* sparad_ = nullptr;
+    int s_ = 0;
+    int h_ = 0;
+    int klassad_ = 0; // the first reordering's pairs 1..klassad_ are in bas_
     Motesrad bas_;
 };
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <utility>
 
 namespace parning {
 
@@ -89,12 +88,6 @@ void mjustera(Grupp& grupp, int m) {
     grupp.pop_back();
     // Right after position sii - m of the original numbering, which the removal leaves intact.
     grupp.insert(grupp.begin() + (sii - m), sist);
-}
-
-void mjusteraVidare(Grupp& grupp, int m) {
-    const int sii = static_cast<int>(grupp.size());
-    if (sii < 2 || m < 2 || m >= sii) return;
-    std::swap(grupp[static_cast<std::size_t>(sii - m)], grupp[static_cast<std::size_t>(sii - m + 1)]);
 }
 
 } // namespace parning

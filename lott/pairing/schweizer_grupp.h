@@ -54,8 +54,5 @@ void uddaJamna(Grupp& grupp);
 
 // Takes the last player of the group out and puts him back right after position size - m.
 void mjustera(Grupp& grupp, int m);
-// From the order mjustera(m - 1) made of a group (the group itself for m = 2), the order
-// mjustera(m) makes of it: one swap instead of a rebuild.
-void mjusteraVidare(Grupp& grupp, int m);
 
 } // namespace parning

@@ -5,10 +5,8 @@
 #include <iterator>
 #include <cmath>
 #include <limits>
-#include <unordered_set>
 
 #include "lott/pairing/motestabell.h"
-#include "lott/pairing/partiindex.h"
 #include "lott/pairing/reservparning.h"
 #include "lott/pairing/schweizer_flyttprov.h"
 #include "lott/pairing/schweizer_grupp.h"
@@ -22,28 +20,45 @@ constexpr double kOandligt = std::numeric_limits<double>::infinity();
 
 enum class Gruppslut { Parad, SistaUtvag, Gransen };
 
-std::vector<std::int32_t> nummer(const std::vector<spelarstructtvac>& pool) {
+// The driver's "LSKICKA" (last place first) read from first place down, without a copy.
+class Omvand {
+  public:
+    explicit Omvand(const std::vector<spelarstructtvac>& lskicka) : lskicka_(lskicka) {}
+    std::size_t size() const { return lskicka_.size(); }
+    const spelarstructtvac& operator[](std::size_t i) const { return lskicka_[lskicka_.size() - 1 - i]; }
+
+  private:
+    const std::vector<spelarstructtvac>& lskicka_;
+};
+
+std::vector<std::int32_t> nummer(const Omvand& pool) {
     std::vector<std::int32_t> ut;
     ut.reserve(pool.size());
-    for (const spelarstructtvac& s : pool)
-        ut.push_back(s.nr);
+    for (std::size_t i = 0; i < pool.size(); ++i)
+        ut.push_back(pool[i].nr);
     return ut;
 }
 
-// The pool by most points, then lowest start number, then pool index: the order in which players
-// are moved up. Empty when some score is not a number and cannot be ordered.
-std::vector<int> poangordning(const std::vector<spelarstructtvac>& pool) {
-    std::vector<int> ordning(pool.size());
+// A player of the pool in points order: by most points, then lowest start number, then pool
+// index, the order in which score groups are formed and players moved up.
+struct Plats {
+    double poang;
+    std::int32_t nr;
+    int index;
+};
+
+// The pool in points order; empty when some score is not a number and cannot be ordered.
+std::vector<Plats> poangordning(const Omvand& pool) {
+    std::vector<Plats> ordning;
+    ordning.reserve(pool.size());
     for (std::size_t i = 0; i < pool.size(); ++i) {
         if (std::isnan(pool[i].poang)) return {};
-        ordning[i] = static_cast<int>(i);
+        ordning.push_back(Plats{pool[i].poang, pool[i].nr, static_cast<int>(i)});
     }
-    std::sort(ordning.begin(), ordning.end(), [&](int a, int b) {
-        const spelarstructtvac& x = pool[static_cast<std::size_t>(a)];
-        const spelarstructtvac& y = pool[static_cast<std::size_t>(b)];
-        if (x.poang != y.poang) return x.poang > y.poang;
-        if (x.nr != y.nr) return x.nr < y.nr;
-        return a < b;
+    std::sort(ordning.begin(), ordning.end(), [](const Plats& a, const Plats& b) {
+        if (a.poang != b.poang) return a.poang > b.poang;
+        if (a.nr != b.nr) return a.nr < b.nr;
+        return a.index < b.index;
     });
     return ordning;
 }
@@ -54,7 +69,7 @@ class Senarerond {
   public:
     Senarerond(const std::vector<spelarstructtvac>& lskicka, const std::vector<partistruct>& partier,
                int valdrond, long long arbetsgrans)
-        : pool_(lskicka.rbegin(), lskicka.rend()), partier_(partier), motestabell_(nummer(pool_), partier_),
+        : pool_(lskicka), motestabell_(nummer(pool_), partier),
           valdrond_(valdrond), parad_(pool_.size(), 0), iGruppen_(pool_.size(), 0),
           ordning_(poangordning(pool_)), prov_(motestabell_, pool_.size()), omordning_(motestabell_), arbetsgrans_(arbetsgrans) {}
     Senarerond(const Senarerond&) = delete; // prov_ and omordning_ refer to this round's table
@@ -81,13 +96,12 @@ class Senarerond {
     bool sistaUtvag();
     std::vector<spelarstructtva> lottningslista() const;
 
-    std::vector<spelarstructtvac> pool_; // first place down
-    PartiIndex partier_;
+    Omvand pool_; // first place down
     Motestabell motestabell_;
     int valdrond_;
     std::vector<char> parad_;   // by pool index
     std::vector<char> iGruppen_; // by pool index; set only while flyttaUppTill runs
-    std::vector<int> ordning_;  // pool indices by points downwards, then start number; empty if unusable
+    std::vector<Plats> ordning_; // the pool in points order; empty if it cannot be ordered
     Flyttprov prov_;            // the tries on the saved group of the group being paired
     Omordningsprov omordning_;  // the tries on its reorderings
     std::vector<int> par_;      // pool indices, two per pair, white first, in the order made
@@ -103,11 +117,7 @@ class Senarerond {
 };
 
 bool Senarerond::godtagbarPool() const {
-    if (pool_.size() % 2 != 0) return false;
-    std::unordered_set<std::int32_t> nummer;
-    for (const spelarstructtvac& s : pool_)
-        if (!nummer.insert(s.nr).second) return false;
-    return true;
+    return pool_.size() % 2 == 0 && !motestabell_.dubbletter();
 }
 
 // The 0-point player with the highest start number gets the bye and stays out of the groups, but
@@ -146,6 +156,19 @@ Grupp Senarerond::byggGrupp(double& niva) const {
         rankingsorteraAlla(grupp);
         return grupp;
     }
+    if (!ordning_.empty()) {
+        // In points order the group is the run of available players on the first score below the
+        // group paired last, by ascending start number.
+        auto it = std::partition_point(ordning_.begin(), ordning_.end(), [&](const Plats& p) { return p.poang >= ovre_; });
+        while (it != ordning_.end() && !tillganglig(it->index))
+            ++it;
+        if (it == ordning_.end()) return grupp;
+        niva = it->poang;
+        for (; it != ordning_.end() && it->poang == niva; ++it)
+            if (tillganglig(it->index)) grupp.push_back(spelare(it->index));
+        std::reverse(grupp.begin(), grupp.end());
+        return grupp;
+    }
     bool funnen = false;
     for (int i = 0; i < n; ++i) {
         const double p = pool_[static_cast<std::size_t>(i)].poang;
@@ -168,7 +191,7 @@ int Senarerond::flyttaUpp(const Grupp& grupp, double niva) const {
     for (int i = 0; i < static_cast<int>(pool_.size()); ++i) {
         const spelarstructtvac& s = pool_[static_cast<std::size_t>(i)];
         if (!tillganglig(i) || s.poang >= niva) continue;
-        if (grupp.size() == 1 && partier_.harMotts(grupp[0].nr, s.nr)) continue;
+        if (grupp.size() == 1 && motestabell_.harMotts(grupp[0].index, i)) continue;
         const spelarstructtvac* b = bast < 0 ? nullptr : &pool_[static_cast<std::size_t>(bast)];
         if (!b || s.poang > b->poang || (s.poang == b->poang && s.nr < b->nr)) bast = i;
     }
@@ -190,10 +213,9 @@ int Senarerond::flyttaUppTill(const Grupp& grupp, int utom) {
     int bast = -1;
     if (!ordning_.empty()) {
         // The first player in points order at or below the floor who may be moved up.
-        auto it = std::partition_point(ordning_.begin(), ordning_.end(),
-                                       [&](int i) { return pool_[static_cast<std::size_t>(i)].poang > golv; });
+        auto it = std::partition_point(ordning_.begin(), ordning_.end(), [&](const Plats& p) { return p.poang > golv; });
         for (; it != ordning_.end() && bast < 0; ++it)
-            if (valbar(*it)) bast = *it;
+            if (valbar(it->index)) bast = it->index;
     } else {
         for (int i = 0; i < static_cast<int>(pool_.size()); ++i) {
             const spelarstructtvac& s = pool_[static_cast<std::size_t>(i)];
@@ -213,10 +235,9 @@ int Senarerond::flyttaUppTill(const Grupp& grupp, int utom) {
 Gruppslut Senarerond::paraGrupp(Grupp grupp) {
     // Which group a try checks: the saved group itself or with one player moved within its lower
     // half (both checked by prov_ without being built), a group built in `grupp` (any other
-    // move), or the current reordering in `udda`.
+    // move), or a reordering (checked by omordning_ without being built).
     enum class Prov { Sparad, Flytt, Byggd, Udda };
     Grupp sparad = grupp;
-    Grupp udda;
     prov_.bygg(sparad);
     Prov prov = Prov::Sparad;
     int fran = 0, till = 0;
@@ -233,7 +254,7 @@ Gruppslut Senarerond::paraGrupp(Grupp grupp) {
     };
     int hoppaover = 1;
     int monradprovat = 0;
-    int uddaM = 0; // the reordering in `udda`: mjustera(uddaM) on the first one
+    int uddaM = 0; // the reordering tried: mjustera(uddaM) on the first one
     for (;;) {
         arbete_ += static_cast<long long>(sparad.size());
         if (arbete_ > arbetsgrans_) return Gruppslut::Gransen;
@@ -243,14 +264,15 @@ Gruppslut Senarerond::paraGrupp(Grupp grupp) {
         case Prov::Sparad: konflikt = prov_.hittaKonflikt(k); break;
         case Prov::Flytt: konflikt = prov_.hittaKonflikt(fran, till, k); break;
         case Prov::Byggd: konflikt = hittaKonflikt(grupp, motestabell_, k); break;
-        case Prov::Udda: konflikt = omordning_.hittaKonflikt(udda, uddaM, k); break;
+        case Prov::Udda: konflikt = omordning_.hittaKonflikt(uddaM, k); break;
         }
         if (!konflikt) {
             if (prov == Prov::Flytt) {
                 grupp = sparad;
                 flyttaTill(grupp, sparad[static_cast<std::size_t>(fran - 1)].nr, till);
             }
-            laggTillPar(prov == Prov::Sparad ? sparad : prov == Prov::Udda ? udda : grupp);
+            if (prov == Prov::Udda) omordning_.bilda(uddaM, grupp);
+            laggTillPar(prov == Prov::Sparad ? sparad : grupp);
             return Gruppslut::Parad;
         }
         const int s = static_cast<int>(sparad.size());
@@ -263,13 +285,7 @@ Gruppslut Senarerond::paraGrupp(Grupp grupp) {
         } else if (monradprovat < s - 1 && monradprovat < 6) {
             // Odd positions before even ones, tried twice; from the third try on the last player
             // sits one position further down each time (mjustera on the first reordering).
-            if (monradprovat == 0) {
-                udda = sparad;
-                uddaJamna(udda);
-                omordning_.bygg(udda);
-            } else if (monradprovat > 1) {
-                mjusteraVidare(udda, monradprovat);
-            }
+            if (monradprovat == 0) omordning_.bygg(sparad);
             prov = Prov::Udda;
             uddaM = monradprovat;
             ++monradprovat;
@@ -340,8 +356,7 @@ std::vector<spelarstructtva> Senarerond::lottningslista() const {
 
 std::optional<std::vector<spelarstructtva>> Senarerond::reserv() {
     const auto par = reservparning(static_cast<int>(pool_.size()), [&](int i, int j) {
-        return partier_.harMotts(pool_[static_cast<std::size_t>(i)].nr,
-                                 pool_[static_cast<std::size_t>(j)].nr);
+        return motestabell_.harMotts(i, j);
     });
     if (!par) return std::nullopt;
     par_.clear();
@@ -371,7 +386,7 @@ std::optional<std::vector<spelarstructtva>> Senarerond::lotta() {
             if (!sistaUtvag()) return std::nullopt;
             continue;
         }
-        if (grupp.size() == 2 && antalOparade() == 2 && partier_.harMotts(grupp[0].nr, grupp[1].nr)) {
+        if (grupp.size() == 2 && antalOparade() == 2 && motestabell_.harMotts(grupp[0].index, grupp[1].index)) {
             if (!sistaUtvag()) return std::nullopt;
             continue;
         }
