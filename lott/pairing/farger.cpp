@@ -14,15 +14,6 @@ double fargpoangForParti(const partistruct& p, int nr) {
     return (r == resSvartVinst || r == resAvbrutet || r == resSvartWo) ? 1.0 : 0.0;
 }
 
-// Whether the lower start number of the pair should have white when their colour histories
-// never differed: w whites against the last played round m.
-bool lagreNummerFarVit(const PartiIndex& partier, int nr, int m) {
-    const int w = partier.antalVita(nr);
-    if (2 * w < m) return true;
-    if (2 * w > m) return false;
-    return !partier.vitIRond(nr, m);
-}
-
 } // namespace
 
 double fargpoang(const PartiIndex& partier, int nr) {
@@ -44,27 +35,6 @@ void nordiskafarger(Parlista& lista, const PartiIndex& partier, int valdrondglob
         // The better player gets black in an odd round and white in an even one.
         const bool aSkaHaVit = uddaRond ? !aBattre : aBattre;
         if (!aSkaHaVit) std::swap(lista[k], lista[k + 1]);
-    }
-}
-
-void schweizerfargerb(Parlista& lista, const PartiIndex& partier) {
-    const int m = partier.sistaRond();
-    for (std::size_t k = 0; k + 1 < lista.size(); k += 2) {
-        const int a = lista[k].nr;
-        const int b = lista[k + 1].nr;
-        if (partier.antalVita(a) != partier.antalVita(b)) continue;
-        bool avgjort = false;
-        for (int r = m; r >= 1 && !avgjort; --r) {
-            const bool aVit = partier.vitIRond(a, r);
-            if (aVit == partier.vitIRond(b, r)) continue;
-            // The one who had white in the latest differing round gets black now.
-            if (aVit) std::swap(lista[k], lista[k + 1]);
-            avgjort = true;
-        }
-        if (avgjort) continue;
-        const int lagre = a < b ? a : b;
-        const bool lagreVit = lagreNummerFarVit(partier, lagre, m);
-        if ((lagre == a) != lagreVit) std::swap(lista[k], lista[k + 1]);
     }
 }
 

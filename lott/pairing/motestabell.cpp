@@ -1,48 +1,40 @@
 #include "lott/pairing/motestabell.h"
 
 #include <algorithm>
-#include <unordered_map>
 #include <utility>
+
+#include "lott/pairing/nummerfack.h"
 
 namespace parning {
 
 namespace {
 
-// Pool index by start number: a slot per number when the numbers lie close together, as start
-// numbers do, a hash map otherwise (a damaged file).
+// Pool index by start number (the first of equal numbers), and whether a number repeats.
 class PoolIndex {
   public:
-    explicit PoolIndex(const std::vector<std::int32_t>& nummer) {
-        if (nummer.empty()) return;
-        const auto [lag, hog] = std::minmax_element(nummer.begin(), nummer.end());
-        bas_ = *lag;
-        if (static_cast<std::int64_t>(*hog) - *lag <= 4 * static_cast<std::int64_t>(nummer.size()) + 64) {
-            platser_.assign(static_cast<std::size_t>(static_cast<std::int64_t>(*hog) - *lag + 1), -1);
-            for (std::size_t i = nummer.size(); i-- > 0;) { // the first of equal numbers wins
-                int& plats = platser_[static_cast<std::size_t>(static_cast<std::int64_t>(nummer[i]) - bas_)];
-                dubbletter_ = dubbletter_ || plats >= 0;
-                plats = static_cast<int>(i);
-            }
-        } else {
-            gles_.reserve(nummer.size());
-            for (std::size_t i = 0; i < nummer.size(); ++i)
-                dubbletter_ = !gles_.emplace(nummer[i], static_cast<int>(i)).second || dubbletter_;
+    explicit PoolIndex(const std::vector<std::int32_t>& nummer)
+        : fack_(
+              [&](const auto& f) {
+                  for (std::int32_t nr : nummer)
+                      f(nr);
+              },
+              nummer.size()),
+          platser_(fack_.antal(), -1) {
+        for (std::size_t i = nummer.size(); i-- > 0;) {
+            int& plats = platser_[static_cast<std::size_t>(fack_.fack(nummer[i]))];
+            dubbletter_ = dubbletter_ || plats >= 0;
+            plats = static_cast<int>(i);
         }
     }
     bool dubbletter() const { return dubbletter_; }
     int operator()(std::int32_t nr) const {
-        if (platser_.empty()) {
-            const auto it = gles_.find(nr);
-            return it == gles_.end() ? -1 : it->second;
-        }
-        const std::int64_t i = static_cast<std::int64_t>(nr) - bas_;
-        return i >= 0 && i < static_cast<std::int64_t>(platser_.size()) ? platser_[static_cast<std::size_t>(i)] : -1;
+        const std::int64_t i = fack_.fack(nr);
+        return i < 0 ? -1 : platser_[static_cast<std::size_t>(i)];
     }
 
   private:
-    std::int64_t bas_ = 0;
+    Nummerfack fack_;
     std::vector<int> platser_;
-    std::unordered_map<std::int32_t, int> gles_;
     bool dubbletter_ = false;
 };
 

@@ -1,12 +1,12 @@
 // The games of earlier rounds, indexed by player, so that the engine never rescans the game list
 // inside a loop over players. The games are stored once per player in one array (each player's
-// in file order), found by start number directly when the numbers are close together, as start
-// numbers are, and by binary search otherwise.
+// in file order), found through the player's slot (nummerfack.h).
 #pragma once
 #include <cstdint>
 #include <span>
 #include <vector>
 
+#include "lott/pairing/nummerfack.h"
 #include "store/records.h"
 
 namespace parning {
@@ -28,14 +28,9 @@ class PartiIndex {
     int sistaRond() const { return sistaRond_; }
 
   private:
-    // The slot of a start number in borjan_, -1 when the player has no games.
-    std::int64_t plats(int nr) const;
-
-    std::vector<partistruct> ordnade_;  // grouped by player
-    std::vector<std::size_t> borjan_;   // per slot, into ordnade_; one more entry at the end
-    std::vector<std::int32_t> nummer_;  // slot -> start number when not indexed directly
-    std::int64_t bas_ = 0;              // the lowest start number when indexed directly
-    bool direkt_ = true;
+    Nummerfack fack_;
+    std::vector<partistruct> ordnade_; // grouped by player
+    std::vector<std::size_t> borjan_;  // per slot, into ordnade_; one more entry at the end
     int sistaRond_ = 0;
 };
 

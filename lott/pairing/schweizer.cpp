@@ -1,7 +1,7 @@
 #include "lott/pairing/schweizer.h"
 
 #include "lott/pairing/farger.h"
-#include "lott/pairing/partiindex.h"
+#include "lott/pairing/fargindex.h"
 #include "lott/pairing/schweizer_runda1.h"
 #include "lott/pairing/schweizer_senare.h"
 
@@ -21,7 +21,7 @@ std::optional<Parlista> schweizerSenare(const std::vector<spelarstructtvac>& lsk
                                         bool riktigschweizer) {
     auto lista = schweizerb(lskicka, partier, valdrond);
     if (!lista) return lista;
-    if (riktigschweizer) schweizerfargerb(*lista, PartiIndex(partier));
+    if (riktigschweizer) schweizerfargerb(*lista, Fargindex(partier));
     frirondsvart(*lista);
     return lista;
 }

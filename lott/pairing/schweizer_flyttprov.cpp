@@ -4,24 +4,55 @@
 
 namespace parning {
 
-Mote Motesrad::vid(int p) const {
-    if (std::binary_search(ovreVit.begin(), ovreVit.end(), p)) return Mote::OvreVit;
-    return std::binary_search(undreVit.begin(), undreVit.end(), p) ? Mote::UndreVit : Mote::Nytt;
+Flyttprov::Flyttprov(const Motestabell& tabell, std::size_t poolStorlek) : tabell_(tabell), plats_(poolStorlek, 0) {
+    rak_.diagonal = Diagonal::Rak;
+    nedat_.diagonal = Diagonal::Nedat;
+    uppat_.diagonal = Diagonal::Uppat;
 }
 
-int Motesrad::forsta(int a, int b) const {
-    const auto it = std::lower_bound(ovreVit.begin(), ovreVit.end(), a);
-    return it != ovreVit.end() && *it <= b ? *it : 0;
+Mote Flyttprov::klassa(Diagonal d, int p) const {
+    switch (d) {
+    case Diagonal::Rak: return mote(p, p + h_);
+    case Diagonal::Nedat: return p > 1 ? mote(p - 1, p + h_) : Mote::Nytt;
+    case Diagonal::Uppat: return p < h_ ? mote(p + 1, p + h_) : Mote::Nytt;
+    }
+    return Mote::Nytt;
 }
 
-int Motesrad::sista(int a, int b) const {
-    auto it = std::upper_bound(undreVit.begin(), undreVit.end(), b);
-    if (it == undreVit.begin()) return 0;
-    --it;
-    return *it >= a ? *it : 0;
+void Flyttprov::klassaTill(Rad& rad, int grans) {
+    grans = std::min(grans, h_);
+    while (rad.klassad < grans) {
+        ++rad.klassad;
+        rad.lagg(rad.klassad, klassa(rad.diagonal, rad.klassad));
+    }
 }
 
-Flyttprov::Flyttprov(const Motestabell& tabell, std::size_t poolStorlek) : tabell_(tabell), plats_(poolStorlek, 0) {}
+// The first upper-white position in [a, b], 0 when none: classified up to it, or up to b.
+int Flyttprov::forsta(Rad& rad, int a, int b) {
+    b = std::min(b, h_);
+    if (a > b) return 0;
+    if (const int p = rad.kandForsta(a, b)) return p;
+    while (rad.klassad < b) {
+        ++rad.klassad;
+        const Mote m = klassa(rad.diagonal, rad.klassad);
+        rad.lagg(rad.klassad, m);
+        if (m == Mote::OvreVit && rad.klassad >= a) return rad.klassad;
+    }
+    return 0;
+}
+
+int Flyttprov::sista(Rad& rad, int a, int b) {
+    b = std::min(b, h_);
+    if (a > b) return 0;
+    klassaTill(rad, b);
+    return rad.kandSista(a, b);
+}
+
+Mote Flyttprov::vid(Rad& rad, int p) {
+    klassaTill(rad, p);
+    if (std::find(rad.ovreVit.begin(), rad.ovreVit.end(), p) != rad.ovreVit.end()) return Mote::OvreVit;
+    return std::find(rad.undreVit.begin(), rad.undreVit.end(), p) != rad.undreVit.end() ? Mote::UndreVit : Mote::Nytt;
+}
 
 void Flyttprov::bygg(const Grupp& sparad) {
     sparad_ = &sparad;
@@ -29,49 +60,41 @@ void Flyttprov::bygg(const Grupp& sparad) {
     rak_.rensa();
     nedat_.rensa();
     uppat_.rensa();
-    for (int p = 1; p <= h_; ++p) {
-        rak_.lagg(p, mote(p, p + h_));
-        if (p > 1) nedat_.lagg(p, mote(p - 1, p + h_));
-        if (p < h_) uppat_.lagg(p, mote(p + 1, p + h_));
-    }
     forskjutning_ = 0;
     for (int i = 1; i <= static_cast<int>(sparad.size()); ++i)
         plats_[static_cast<std::size_t>(spelare(i).index)] = i;
 }
 
-namespace {
-
-// `till` gets the fresh positions already in it, then `fran`'s positions one further along,
-// up to `grans`.
-void skjut(std::vector<int>& till, const std::vector<int>& fran, int grans) {
-    for (int p : fran)
-        if (p + 1 <= grans) till.push_back(p + 1);
+void Flyttprov::skjut(Rad& till, const Rad& fran, int fria, int grans) {
+    till.rensa();
+    if (fran.klassad == 0) return; // nothing known to carry over
+    const int klassad = std::min(fran.klassad + 1, grans);
+    for (int p = 1; p <= std::min(fria, klassad); ++p)
+        till.lagg(p, klassa(till.diagonal, p));
+    for (int p : fran.ovreVit)
+        if (p + 1 > fria && p + 1 <= klassad) till.ovreVit.push_back(p + 1);
+    for (int p : fran.undreVit)
+        if (p + 1 > fria && p + 1 <= klassad) till.undreVit.push_back(p + 1);
+    till.klassad = std::max(klassad, std::min(fria, grans));
 }
-
-} // namespace
 
 // With two players in front, position p of the larger group holds the player of p-2 and its
 // upper half starts one position later: pair p is the smaller group's downward diagonal pair
-// p-1, its upward diagonal pair p is the smaller group's own pair p-1. Only the new downward
-// diagonal and the pairs at the front are classified.
+// p-1, its upward diagonal pair p is the smaller group's own pair p-1. The new downward diagonal
+// is unknown.
 void Flyttprov::vidga() {
     h_ = static_cast<int>(sparad_->size() / 2);
-    // New pairs: 1 and 2 fresh, then the old downward diagonal.
-    ledig_.rensa();
-    for (int p = 1; p <= std::min(2, h_); ++p)
-        ledig_.lagg(p, mote(p, p + h_));
-    skjut(ledig_.ovreVit, nedat_.ovreVit, h_);
-    skjut(ledig_.undreVit, nedat_.undreVit, h_);
-    // New upward diagonal: 1 fresh, then the old pairs, up to h - 1.
-    nedat_.rensa();
-    if (h_ > 1) nedat_.lagg(1, mote(2, 1 + h_));
-    skjut(nedat_.ovreVit, rak_.ovreVit, h_ - 1);
-    skjut(nedat_.undreVit, rak_.undreVit, h_ - 1);
+    ledig_.diagonal = Diagonal::Rak;
+    skjut(ledig_, nedat_, 2, h_);
+    nedat_.diagonal = Diagonal::Uppat;
+    skjut(nedat_, rak_, 1, h_);
+    // Position h of the upward diagonal has no pair below it.
+    std::erase(nedat_.ovreVit, h_);
+    std::erase(nedat_.undreVit, h_);
     std::swap(rak_, ledig_);   // rak_: the new pairs
     std::swap(uppat_, nedat_); // uppat_: the new upward diagonal
+    nedat_.diagonal = Diagonal::Nedat;
     nedat_.rensa();
-    for (int p = 2; p <= h_; ++p)
-        nedat_.lagg(p, mote(p - 1, p + h_));
     forskjutning_ += 2;
     for (int i = 1; i <= std::min(2, static_cast<int>(sparad_->size())); ++i)
         plats_[static_cast<std::size_t>(spelare(i).index)] = i - forskjutning_;
@@ -83,25 +106,26 @@ int Flyttprov::plats(int index) const {
     return p >= 1 && p <= static_cast<int>(sparad_->size()) && spelare(p).index == index ? p : 0;
 }
 
-bool Flyttprov::konflikt(int p, int undre, Konflikt& konflikt) const {
+bool Flyttprov::konflikt(int p, int undre, Konflikt& konflikt) {
     if (!p) return false;
+    undre_ = undre;
     konflikt = Konflikt{spelare(p + h_).nr, spelare(undre).nr, p, h_, spelare(undre).index};
     return true;
 }
 
-bool Flyttprov::hittaKonflikt(Konflikt& konflikt) const {
-    int p = rak_.forsta(1, h_);
-    if (!p) p = rak_.sista(1, h_);
+bool Flyttprov::hittaKonflikt(Konflikt& konflikt) {
+    int p = forsta(rak_, 1, h_);
+    if (!p) p = sista(rak_, 1, h_);
     return this->konflikt(p, p, konflikt);
 }
 
 // The conflict hittaKonflikt would report: the lowest pair where the upper player had white,
 // else the highest pair where the lower player had white. The ranges are looked at in order of
 // position: the saved pairs below the move, the moved ones, the saved pairs above it.
-bool Flyttprov::hittaKonflikt(int fran, int till, Konflikt& konflikt) const {
+bool Flyttprov::hittaKonflikt(int fran, int till, Konflikt& konflikt) {
     const int lag = std::min(fran, till);
     const int hog = std::max(fran, till);
-    const Motesrad& flyttade = till < fran ? nedat_ : uppat_;
+    Rad& flyttade = till < fran ? nedat_ : uppat_;
     // The moved range without the moved player's own position `till`.
     const int fa = till < fran ? till + 1 : fran;
     const int fb = till < fran ? fran : till - 1;
@@ -110,23 +134,23 @@ bool Flyttprov::hittaKonflikt(int fran, int till, Konflikt& konflikt) const {
     bool egenKand = false;
     const auto egenAr = [&](Mote m) {
         if (!egenKand) {
-            egen = fran == till ? rak_.vid(till) : mote(fran, till + h_);
+            egen = fran == till ? vid(rak_, till) : mote(fran, till + h_);
             egenKand = true;
         }
         return egen == m;
     };
 
-    int p = rak_.forsta(1, lag - 1);
+    int p = forsta(rak_, 1, lag - 1);
     if (!p && till <= fran && egenAr(Mote::OvreVit)) p = till;
-    if (!p) p = flyttade.forsta(fa, fb);
+    if (!p) p = forsta(flyttade, fa, fb);
     if (!p && till > fran && egenAr(Mote::OvreVit)) p = till;
-    if (!p) p = rak_.forsta(hog + 1, h_);
+    if (!p) p = forsta(rak_, hog + 1, h_);
     if (!p) {
-        p = rak_.sista(hog + 1, h_);
+        p = sista(rak_, hog + 1, h_);
         if (!p && till > fran && egenAr(Mote::UndreVit)) p = till;
-        if (!p) p = flyttade.sista(fa, fb);
+        if (!p) p = sista(flyttade, fa, fb);
         if (!p && till <= fran && egenAr(Mote::UndreVit)) p = till;
-        if (!p) p = rak_.sista(1, lag - 1);
+        if (!p) p = sista(rak_, 1, lag - 1);
     }
     int undre = p; // the position in the saved group of the lower player now at p
     if (p == till) undre = fran;
@@ -169,7 +193,7 @@ void Omordningsprov::klassaTill(int grans) {
 bool Omordningsprov::hittaKonflikt(int m, Konflikt& konflikt) {
     const int andrade = m >= 2 && m < s_ ? std::max(1, s_ - m + 1 - h_) : h_ + 1;
     klassaTill(andrade - 1);
-    int p = bas_.forsta(1, andrade - 1);
+    int p = bas_.kandForsta(1, andrade - 1);
     int undreVit = 0;
     for (int j = andrade; j <= h_ && !p; ++j) {
         const Mote mt = par(m, j);
@@ -177,7 +201,7 @@ bool Omordningsprov::hittaKonflikt(int m, Konflikt& konflikt) {
         else if (mt == Mote::UndreVit) undreVit = j;
     }
     // Without an upper-white meeting below `andrade` the classification reaches it whole.
-    if (!p) p = undreVit ? undreVit : bas_.sista(1, andrade - 1);
+    if (!p) p = undreVit ? undreVit : bas_.kandSista(1, andrade - 1);
     if (!p) return false;
     const Gruppspelare& undre = vid(m, p);
     konflikt = Konflikt{vid(m, p + h_).nr, undre.nr, p, h_, undre.index};

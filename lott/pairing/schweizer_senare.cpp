@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <functional>
 #include <iterator>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "lott/pairing/motestabell.h"
 #include "lott/pairing/reservparning.h"
@@ -47,20 +49,74 @@ struct Plats {
     int index;
 };
 
-// The pool in points order; empty when some score is not a number and cannot be ordered.
+// The pool in points order; empty when some score is not a number and cannot be ordered. Start
+// numbers lie close together and the scores are few, so the order is made by two stable counting
+// passes (by start number, then by score) instead of a comparison sort.
 std::vector<Plats> poangordning(const Omvand& pool) {
-    std::vector<Plats> ordning;
-    ordning.reserve(pool.size());
+    std::vector<Plats> platser;
+    platser.reserve(pool.size());
     for (std::size_t i = 0; i < pool.size(); ++i) {
         if (std::isnan(pool[i].poang)) return {};
-        ordning.push_back(Plats{pool[i].poang, pool[i].nr, static_cast<int>(i)});
+        platser.push_back(Plats{pool[i].poang, pool[i].nr, static_cast<int>(i)});
     }
-    std::sort(ordning.begin(), ordning.end(), [](const Plats& a, const Plats& b) {
+    const auto jamfor = [](const Plats& a, const Plats& b) {
         if (a.poang != b.poang) return a.poang > b.poang;
         if (a.nr != b.nr) return a.nr < b.nr;
         return a.index < b.index;
-    });
-    return ordning;
+    };
+    if (platser.empty()) return platser;
+    // The scores numbered as they come: the pool runs from first place down, so a score mostly
+    // repeats the one before. More than a few hundred scores: an ordinary sort.
+    constexpr std::size_t kFlestPoang = 256;
+    std::vector<double> poang;
+    std::vector<std::uint32_t> nummerAv(platser.size());
+    for (std::size_t i = 0; i < platser.size(); ++i) {
+        const double v = platser[i].poang;
+        if (i > 0 && platser[i - 1].poang == v) {
+            nummerAv[i] = nummerAv[i - 1];
+            continue;
+        }
+        auto k = static_cast<std::size_t>(std::find(poang.begin(), poang.end(), v) - poang.begin());
+        if (k == poang.size()) poang.push_back(v);
+        if (poang.size() > kFlestPoang) {
+            std::sort(platser.begin(), platser.end(), jamfor);
+            return platser;
+        }
+        nummerAv[i] = static_cast<std::uint32_t>(k);
+    }
+    const auto [lag, hog] = std::minmax_element(platser.begin(), platser.end(),
+                                                [](const Plats& a, const Plats& b) { return a.nr < b.nr; });
+    const std::int64_t bas = lag->nr;
+    const std::int64_t spann = static_cast<std::int64_t>(hog->nr) - bas + 1;
+    if (spann > 4 * static_cast<std::int64_t>(platser.size()) + 64) {
+        std::sort(platser.begin(), platser.end(), jamfor);
+        return platser;
+    }
+    // By start number, equal numbers in pool order.
+    std::vector<std::size_t> fack(static_cast<std::size_t>(spann) + 1, 0);
+    for (const Plats& p : platser)
+        ++fack[static_cast<std::size_t>(p.nr - bas) + 1];
+    for (std::size_t i = 1; i < fack.size(); ++i)
+        fack[i] += fack[i - 1];
+    std::vector<Plats> efterNr(platser.size());
+    for (const Plats& p : platser)
+        efterNr[fack[static_cast<std::size_t>(p.nr - bas)]++] = p;
+    // Then by score, most first, keeping the start-number order within a score.
+    std::vector<std::uint32_t> ordning(poang.size());
+    for (std::size_t k = 0; k < ordning.size(); ++k)
+        ordning[k] = static_cast<std::uint32_t>(k);
+    std::sort(ordning.begin(), ordning.end(), [&](std::uint32_t a, std::uint32_t b) { return poang[a] > poang[b]; });
+    std::vector<std::uint32_t> rang(poang.size());
+    for (std::size_t r = 0; r < ordning.size(); ++r)
+        rang[ordning[r]] = static_cast<std::uint32_t>(r);
+    std::vector<std::size_t> nivaer(poang.size() + 1, 0);
+    for (std::uint32_t k : nummerAv)
+        ++nivaer[rang[k] + 1];
+    for (std::size_t i = 1; i < nivaer.size(); ++i)
+        nivaer[i] += nivaer[i - 1];
+    for (const Plats& p : efterNr)
+        platser[nivaer[rang[nummerAv[static_cast<std::size_t>(p.index)]]]++] = p;
+    return platser;
 }
 
 // One pairing of a later round. The pool is never shrunk: a player leaves the search by being
@@ -90,7 +146,7 @@ class Senarerond {
 
     Grupp byggGrupp(double& niva) const;
     int flyttaUpp(const Grupp& grupp, double niva) const;
-    int flyttaUppTill(const Grupp& grupp, int utom);
+    int flyttaUppTill(double golv, int utom, std::size_t& markor) const;
     Gruppslut paraGrupp(Grupp grupp);
     void laggTillPar(const Grupp& grupp);
     bool sistaUtvag();
@@ -100,7 +156,7 @@ class Senarerond {
     Motestabell motestabell_;
     int valdrond_;
     std::vector<char> parad_;   // by pool index
-    std::vector<char> iGruppen_; // by pool index; set only while flyttaUppTill runs
+    std::vector<char> iGruppen_; // by pool index; the saved group while paraGrupp runs
     std::vector<Plats> ordning_; // the pool in points order; empty if it cannot be ordered
     Flyttprov prov_;            // the tries on the saved group of the group being paired
     Omordningsprov omordning_;  // the tries on its reorderings
@@ -201,31 +257,29 @@ int Senarerond::flyttaUpp(const Grupp& grupp, double niva) const {
 // One of the two further players moved up into a group that cannot be paired: the most points
 // (lower start number on equal points) among the players not yet paired and outside the group
 // who have no more points than any member. -1 when there is none.
-int Senarerond::flyttaUppTill(const Grupp& grupp, int utom) {
-    double golv = kOandligt;
-    for (const Gruppspelare& g : grupp) {
-        golv = std::min(golv, g.poang);
-        iGruppen_[static_cast<std::size_t>(g.index)] = 1;
-    }
+int Senarerond::flyttaUppTill(double golv, int utom, std::size_t& markor) const {
     const auto valbar = [&](int i) {
         return i != utom && !parad_[static_cast<std::size_t>(i)] && !iGruppen_[static_cast<std::size_t>(i)];
     };
-    int bast = -1;
     if (!ordning_.empty()) {
-        // The first player in points order at or below the floor who may be moved up.
-        auto it = std::partition_point(ordning_.begin(), ordning_.end(), [&](const Plats& p) { return p.poang > golv; });
-        for (; it != ordning_.end() && bast < 0; ++it)
-            if (valbar(it->index)) bast = it->index;
-    } else {
-        for (int i = 0; i < static_cast<int>(pool_.size()); ++i) {
-            const spelarstructtvac& s = pool_[static_cast<std::size_t>(i)];
-            if (!valbar(i) || s.poang > golv) continue;
-            const spelarstructtvac* b = bast < 0 ? nullptr : &pool_[static_cast<std::size_t>(bast)];
-            if (!b || s.poang > b->poang || (s.poang == b->poang && s.nr < b->nr)) bast = i;
-        }
+        // The first player in points order at or below the floor who may be moved up. The floor
+        // only sinks and nobody leaves the group or the pairs while it is paired, so the players
+        // passed over once never qualify again.
+        const auto start = std::partition_point(ordning_.begin(), ordning_.end(), [&](const Plats& p) { return p.poang > golv; });
+        markor = std::max(markor, static_cast<std::size_t>(start - ordning_.begin()));
+        while (markor < ordning_.size() && !valbar(ordning_[markor].index) && ordning_[markor].index != utom)
+            ++markor;
+        for (std::size_t i = markor; i < ordning_.size(); ++i)
+            if (valbar(ordning_[i].index)) return ordning_[i].index;
+        return -1;
     }
-    for (const Gruppspelare& g : grupp)
-        iGruppen_[static_cast<std::size_t>(g.index)] = 0;
+    int bast = -1;
+    for (int i = 0; i < static_cast<int>(pool_.size()); ++i) {
+        const spelarstructtvac& s = pool_[static_cast<std::size_t>(i)];
+        if (!valbar(i) || s.poang > golv) continue;
+        const spelarstructtvac* b = bast < 0 ? nullptr : &pool_[static_cast<std::size_t>(bast)];
+        if (!b || s.poang > b->poang || (s.poang == b->poang && s.nr < b->nr)) bast = i;
+    }
     return bast;
 }
 
@@ -239,10 +293,26 @@ Gruppslut Senarerond::paraGrupp(Grupp grupp) {
     enum class Prov { Sparad, Flytt, Byggd, Udda };
     Grupp sparad = grupp;
     prov_.bygg(sparad);
+    // The group's members and lowest score, for the players moved up.
+    double golv = kOandligt;
+    for (const Gruppspelare& g : sparad) {
+        golv = std::min(golv, g.poang);
+        iGruppen_[static_cast<std::size_t>(g.index)] = 1;
+    }
+    struct Avmarkera {
+        std::vector<char>& iGruppen;
+        const Grupp& grupp;
+        ~Avmarkera() {
+            for (const Gruppspelare& g : grupp)
+                iGruppen[static_cast<std::size_t>(g.index)] = 0;
+        }
+    } avmarkera{iGruppen_, sparad};
+    std::size_t markor = 0;
     Prov prov = Prov::Sparad;
     int fran = 0, till = 0;
     const auto flytta = [&](const Konflikt& k, int position) {
-        fran = prov_.plats(k.ejbIndex);
+        // After a try prov_ checked, it knows where the lower player stands in the saved group.
+        fran = prov == Prov::Sparad || prov == Prov::Flytt ? prov_.undreIsparad() : prov_.plats(k.ejbIndex);
         till = std::clamp(position, 1, static_cast<int>(sparad.size()));
         if (fran > 0 && sparad[static_cast<std::size_t>(fran - 1)].nr == k.ejb && prov_.iUndreHalvan(fran, till)) {
             prov = Prov::Flytt;
@@ -290,13 +360,17 @@ Gruppslut Senarerond::paraGrupp(Grupp grupp) {
             uddaM = monradprovat;
             ++monradprovat;
         } else if (!taresten_) {
-            const int uppflyttadb = flyttaUppTill(sparad, -1);
-            const int uppflyttadc = uppflyttadb < 0 ? -1 : flyttaUppTill(sparad, uppflyttadb);
+            const int uppflyttadb = flyttaUppTill(golv, -1, markor);
+            const int uppflyttadc = uppflyttadb < 0 ? -1 : flyttaUppTill(golv, uppflyttadb, markor);
             if (uppflyttadc < 0) return Gruppslut::SistaUtvag;
             monradprovat = 0;
             // Each goes to the lower end in turn, so the group starts with uppflyttadc, uppflyttadb.
             const Gruppspelare fore[] = {spelare(uppflyttadc), spelare(uppflyttadb)};
             sparad.insert(sparad.begin(), std::begin(fore), std::end(fore));
+            for (const Gruppspelare& g : fore) {
+                golv = std::min(golv, g.poang);
+                iGruppen_[static_cast<std::size_t>(g.index)] = 1;
+            }
             hoppaover = 0;
             prov_.vidga();
             prov = Prov::Sparad;
@@ -349,7 +423,7 @@ std::vector<spelarstructtva> Senarerond::lottningslista() const {
         ut.namn = s.namn;
         ut.klubb = s.klubb;
         ut.ranking = s.ranking;
-        lista.push_back(ut);
+        lista.push_back(std::move(ut));
     }
     return lista;
 }

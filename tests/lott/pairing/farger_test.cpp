@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "lott/pairing/fargindex.h"
+
 #include "tests/lott/pairing/parning_hjalp.h"
 
 namespace parning {
@@ -100,6 +104,29 @@ TEST(Frirondsvart, ByePairMovesToTheLastBoardWithFrirondBlack) {
     auto utan = lista({4, 1, 2, 3});
     frirondsvart(utan);
     EXPECT_EQ(nummer(utan), (std::vector<int>{4, 1, 2, 3}));
+}
+
+// The colour rule reads the compact colour index the Swiss engine builds; it must answer as the
+// full game index does, for start numbers close together and far apart (a damaged file).
+TEST(Fargindex, AnswersAsTheGameIndexDoes) {
+    std::mt19937 slump(3);
+    for (int fall = 0; fall < 200; ++fall) {
+        const int steg = fall % 2 ? 1 : 50'000'000;
+        std::vector<partistruct> partier;
+        const int antal = static_cast<int>(slump() % 40);
+        for (int i = 0; i < antal; ++i)
+            partier.push_back(parti(1 + static_cast<int>(slump() % 12) * steg, 1 + static_cast<int>(slump() % 12) * steg,
+                                    1, 1 + static_cast<int>(slump() % 6)));
+        const PartiIndex hela(partier);
+        const Fargindex farger(partier);
+        ASSERT_EQ(farger.sistaRond(), hela.sistaRond());
+        for (int k = 0; k <= 13; ++k) {
+            const int nr = 1 + k * steg;
+            ASSERT_EQ(farger.antalVita(nr), hela.antalVita(nr)) << "case " << fall << ", player " << nr;
+            for (int rond = 0; rond <= 7; ++rond)
+                ASSERT_EQ(farger.vitIRond(nr, rond), hela.vitIRond(nr, rond)) << "case " << fall << ", player " << nr;
+        }
+    }
 }
 
 } // namespace

@@ -57,7 +57,7 @@ Motestabell tabellFor(const Fall& f) {
 }
 
 // Every move of the lower half and the saved group itself, quick check against plain check.
-void jamforAllaFlyttar(const Grupp& sparad, const Flyttprov& prov, const PartiIndex& mote) {
+void jamforAllaFlyttar(const Grupp& sparad, Flyttprov& prov, const PartiIndex& mote) {
     Konflikt vantad, fatt;
     const bool v0 = hittaKonflikt(sparad, mote, vantad);
     ASSERT_EQ(prov.hittaKonflikt(fatt), v0);
@@ -74,6 +74,7 @@ void jamforAllaFlyttar(const Grupp& sparad, const Flyttprov& prov, const PartiIn
             ASSERT_EQ(prov.hittaKonflikt(fran, till, fatt), v);
             if (v) {
                 ASSERT_EQ(falt(fatt), falt(vantad));
+                ASSERT_EQ(sparad[static_cast<std::size_t>(prov.undreIsparad() - 1)].nr, fatt.ejb);
             }
         }
 }
