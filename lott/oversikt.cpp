@@ -8,27 +8,10 @@
 
 namespace {
 
-// The last record of a tournament in a list file wins, as in the store's lookups; `fallback`
-// when it has none.
-template <class R, class Value>
-int senaste(const std::vector<R>& records, int turnnr, Value value, int fallback) {
-    int found = fallback;
-    for (const auto& r : records)
-        if (value(r).first == turnnr) found = value(r).second;
-    return found;
-}
-
 int riktigaSpelare(int turnnr) {
     const auto spelare = store::readAllIfPresent<spelarstructtva>(store::tournamentFile(turnnr, 'T'));
     return static_cast<int>(std::count_if(spelare.begin(), spelare.end(),
                                           [](const spelarstructtva& s) { return !store::isBye(s.namn); }));
-}
-
-template <class Game> int storstaRond(const std::vector<Game>& partier) {
-    int rond = 0;
-    for (const auto& p : partier)
-        rond = std::max(rond, static_cast<int>(p.rond));
-    return rond;
 }
 
 std::string nastaSteg(const Oversiktsrad& rad, int spelare, bool lottad) {
@@ -55,32 +38,18 @@ std::vector<Oversiktsrad> turneringsoversikt(const LottadRond& lottad) {
         Oversiktsrad rad;
         rad.namn = t.tnamn;
         rad.planerade = t.antalronder;
-        if (t.system == 0) {
-            rad.lottning = "Monrad";
-        } else {
-            const int vilken = senaste(
-                seln, nr,
-                [](const auto& v) {
-                    return std::pair{v.turnnr, v.vilken};
-                },
-                0);
-            rad.lottning = vilken == 1 ? "Schweizer" : "Nordisk schweizer";
-        }
-        const int poang = senaste(
-            poangsys, nr,
-            [](const auto& p) {
-                return std::pair{p.turn, p.poang};
-            },
-            1);
-        if (poang == 4) {
+        if (t.system == 0) rad.lottning = "Monrad";
+        else rad.lottning = store::vilkenSchweizer(seln, nr) == 1 ? "Schweizer" : "Nordisk schweizer";
+        // Read without touching: the overview creates no files.
+        if (store::poangval(poangsys, nr) == 4) {
             if (!valfriaLasta) valfria = store::readAllIfPresent<valfristruct>(store::fil::VALFRI);
             valfriaLasta = true;
             std::vector<valfristruct> egna;
             std::copy_if(valfria.begin(), valfria.end(), std::back_inserter(egna),
                          [nr](const valfristruct& v) { return v.turnnr == nr; });
-            rad.spelade = storstaRond(egna);
+            rad.spelade = store::largestRound(egna);
         } else {
-            rad.spelade = storstaRond(store::readAllIfPresent<partistruct>(store::tournamentFile(nr, 'R')));
+            rad.spelade = store::largestRound(store::readAllIfPresent<partistruct>(store::tournamentFile(nr, 'R')));
         }
         const bool paRonden = lottad.turnnr == nr && lottad.rond == rad.spelade + 1;
         rad.nastaSteg = nastaSteg(rad, riktigaSpelare(nr), paRonden);

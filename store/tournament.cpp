@@ -37,18 +37,26 @@ int nextTournamentNumber() {
     return largest + 1;
 }
 
-int poangvalfunk(int turnnr, int fallback) {
+int poangval(const std::vector<poangsystem>& poangsys, int turnnr, int fallback) {
     int code = fallback;
-    for (const auto& p : touchAndReadAll<poangsystem>(fil::POANGSYS))
+    for (const auto& p : poangsys)
         if (p.turn == turnnr) code = p.poang;
     return code;
 }
 
-int vilkenSchweizer(int turnnr) {
+int poangvalfunk(int turnnr, int fallback) {
+    return poangval(touchAndReadAll<poangsystem>(fil::POANGSYS), turnnr, fallback);
+}
+
+int vilkenSchweizer(const std::vector<vilkenschweizerstruct>& seln, int turnnr) {
     int vilken = 0;
-    for (const auto& v : touchAndReadAll<vilkenschweizerstruct>(fil::SELN))
+    for (const auto& v : seln)
         if (v.turnnr == turnnr) vilken = v.vilken;
     return vilken;
+}
+
+int vilkenSchweizer(int turnnr) {
+    return vilkenSchweizer(touchAndReadAll<vilkenschweizerstruct>(fil::SELN), turnnr);
 }
 
 bool progressivKvalitet(int turnnr) {
@@ -98,15 +106,8 @@ std::vector<valfristruct> readValfri(int turnnr) {
 }
 
 int lastRoundPlayed(int turnnr) {
-    int last = 0;
-    if (poangvalfunk(turnnr) == 4) {
-        for (const auto& v : readValfri(turnnr))
-            last = std::max(last, v.rond);
-    } else {
-        for (const auto& g : touchAndReadAll<partistruct>(tournamentFile(turnnr, 'R')))
-            last = std::max(last, g.rond);
-    }
-    return last;
+    if (poangvalfunk(turnnr) == 4) return largestRound(readValfri(turnnr));
+    return largestRound(touchAndReadAll<partistruct>(tournamentFile(turnnr, 'R')));
 }
 
 bool tournamentStarted(int turnnr) {

@@ -28,6 +28,10 @@ int nextTournamentNumber();
 int poangvalfunk(int turnnr, int fallback = 1);
 // Swiss variant from "SELN": the last matching record wins; 0 (Nordisk schweizer) when none.
 int vilkenSchweizer(int turnnr);
+// The same two lookups over records already read, for a caller that looks up many tournaments
+// or must not touch the files.
+int poangval(const std::vector<poangsystem>& poangsys, int turnnr, int fallback = 1);
+int vilkenSchweizer(const std::vector<vilkenschweizerstruct>& seln, int turnnr);
 // The records of tournament `turnnr` in "VALFRI.DAT" (touched first), in file order.
 std::vector<valfristruct> readValfri(int turnnr);
 // Progressive kvalitet: the tournament's number occurs anywhere in "VILKV" (touched first).
@@ -54,6 +58,13 @@ spelarstructtva byeRecord(int nr, ByeClub club);
 // The largest round present among a tournament's games: in its ".R" file (touched first), or
 // for scoring code 4 among its records of "VALFRI.DAT" (touched first). 0 when none.
 int lastRoundPlayed(int turnnr);
+// The largest round among games (".R" or "VALFRI.DAT" records); 0 when none.
+template <class Game> int largestRound(const std::vector<Game>& games) {
+    int rond = 0;
+    for (const auto& g : games)
+        rond = rond < g.rond ? g.rond : rond;
+    return rond;
+}
 
 // Whether the tournament has started: a round of it has been played (lastRoundPlayed > 0), judged
 // from "VALFRI.DAT" under scoring code 4 and from its ".R" file otherwise. Before that its start

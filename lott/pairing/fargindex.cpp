@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "store/tournament.h"
+
 namespace parning {
 
 Fargindex::Fargindex(const std::vector<partistruct>& partier)
@@ -11,8 +13,7 @@ Fargindex::Fargindex(const std::vector<partistruct>& partier)
                   f(p.vit);
           },
           partier.size()) {
-    for (const auto& p : partier)
-        sistaRond_ = std::max(sistaRond_, p.rond);
+    sistaRond_ = store::largestRound(partier);
     if (partier.empty()) return;
     borjan_.assign(fack_.antal() + 1, 0);
     for (const auto& p : partier)

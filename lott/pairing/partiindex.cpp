@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "store/tournament.h"
+
 namespace parning {
 
 PartiIndex::PartiIndex(const std::vector<partistruct>& partier)
@@ -13,8 +15,7 @@ PartiIndex::PartiIndex(const std::vector<partistruct>& partier)
               }
           },
           partier.size()) {
-    for (const auto& p : partier)
-        sistaRond_ = std::max(sistaRond_, p.rond);
+    sistaRond_ = store::largestRound(partier);
     if (partier.empty()) return;
     // Counting sort: the size of every player's run, then each game into the runs of its players.
     const std::size_t platser = fack_.antal();

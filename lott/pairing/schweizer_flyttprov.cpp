@@ -162,7 +162,6 @@ void Omordningsprov::bygg(const Grupp& sparad) {
     sparad_ = &sparad;
     s_ = static_cast<int>(sparad.size());
     h_ = s_ / 2;
-    klassad_ = 0;
     bas_.rensa();
 }
 
@@ -182,9 +181,9 @@ const Gruppspelare& Omordningsprov::vid(int m, int position) const {
 // Up to position `grans`, or to the first upper-white meeting when that comes sooner: below it
 // nothing else is ever asked.
 void Omordningsprov::klassaTill(int grans) {
-    while (klassad_ < grans && bas_.ovreVit.empty()) {
-        ++klassad_;
-        bas_.lagg(klassad_, par(0, klassad_));
+    while (bas_.klassad < grans && bas_.ovreVit.empty()) {
+        ++bas_.klassad;
+        bas_.lagg(bas_.klassad, par(0, bas_.klassad));
     }
 }
 

@@ -127,8 +127,7 @@ class Omordningsprov {
     const Grupp* sparad_ = nullptr;
     int s_ = 0;
     int h_ = 0;
-    int klassad_ = 0; // the first reordering's pairs 1..klassad_ are in bas_
-    Motesrad bas_;
+    Motesrad bas_; // the first reordering's pairs, classified up to bas_.klassad
 };
 
 } // namespace parning

@@ -172,9 +172,7 @@ void beraknaMedResultatkoder(const Indata& in, int valdrond, std::vector<spelars
     const Sidor sidor(in, index);
     const auto frironder = frironderUtanPost(in, index);
     raknaPoang(in, sidor, rader);
-    int srond = 0;
-    for (const auto& p : in.partier)
-        srond = std::max(srond, p.rond);
+    const int srond = store::largestRound(in.partier);
     for (std::size_t i = 0; i < rader.size(); ++i) {
         spelarstructc& p = rader[i];
         if (store::isBye(p.namn)) continue; // the bye keeps kvalitet and rating change 0
@@ -247,15 +245,11 @@ Resultat berakna(const Indata& in) {
     }
 
     Resultat ut;
-    ut.valdrond = in.valdrond;
-    for (const auto& p : in.partier)
-        ut.valdrond = std::max(ut.valdrond, p.rond);
+    ut.valdrond = std::max(in.valdrond, store::largestRound(in.partier));
 
     std::vector<spelarstructc> rader = startrader(in.spelare);
     if (in.poangval == 4) {
-        ut.valdrond = 0;
-        for (const auto& v : in.valfria)
-            ut.valdrond = std::max(ut.valdrond, v.rond);
+        ut.valdrond = store::largestRound(in.valfria);
         valfriPoangOchKvalitet(in.valfria, rader);
     } else {
         beraknaMedResultatkoder(in, ut.valdrond, rader);
