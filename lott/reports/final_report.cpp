@@ -2,9 +2,9 @@
 #include <unordered_map>
 
 #include "lott/reports/game_texts.h"
-#include "lott/reports/number_format.h"
 #include "lott/reports/report_content.h"
 #include "lott/results/rankingandring.h"
+#include "store/decimal_text.h"
 #include "store/text.h"
 #include "store/tournament.h"
 
@@ -78,7 +78,7 @@ std::string crossCell(const spelarstructc& player, const partistruct* game, int 
             stallning::rankingfunkb(player.ranking, opp->second->ranking, game->resultat, vit ? 1 : 0);
         cell += ",";
         if (change > 0) cell += "+";
-        cell += gcvtText(change, 3);
+        cell += store::decimalText(change, 3);
     }
     return cell;
 }
@@ -99,7 +99,7 @@ std::string valfriCell(const spelarstructc& player, int rond, const std::vector<
     const auto place = placeOf.find(opponent);
     if (place == placeOf.end()) return "";
     const double score = asWhite ? g->vitresultat : g->svartresultat;
-    return gcvtText(score, 3) + "p," + std::to_string(place->second);
+    return store::decimalText(score, 3) + "p," + std::to_string(place->second);
 }
 
 } // namespace
@@ -137,8 +137,8 @@ ReportContent slutrapportContent(const ReportInput& in) {
         row.gap = 2.0 / 3.0;
         row.cells.push_back({0, std::to_string(i + 1)});
         row.cells.push_back({3, s.namn});
-        row.cells.push_back({poangX, gcvtText(s.poang, 3)});
-        row.cells.push_back({kvalX, gcvtText(s.kvalitet, 3)});
+        row.cells.push_back({poangX, store::decimalText(s.poang, 3)});
+        row.cells.push_back({kvalX, store::decimalText(s.kvalitet, 3)});
         for (int r = 1; r <= in.valdrond; ++r) {
             const std::string cell = fri ? valfriCell(s, r, in.valfria, placeOf)
                                          : crossCell(s, games.find(r, s.nr), in.valdrond, placeOf, byNr);

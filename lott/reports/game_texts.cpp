@@ -1,6 +1,6 @@
 #include "lott/reports/game_texts.h"
 
-#include "lott/reports/number_format.h"
+#include "store/decimal_text.h"
 #include "store/tournament.h"
 
 namespace reports {
@@ -29,7 +29,7 @@ std::string resultText(int resultat) {
 }
 
 std::string valfriResultText(const valfristruct& g) {
-    return gcvtText(g.vitresultat, 10) + " - " + gcvtText(g.svartresultat, 10);
+    return store::decimalText(g.vitresultat, 10) + " - " + store::decimalText(g.svartresultat, 10);
 }
 
 PlayerIndex::PlayerIndex(const std::vector<spelarstructtva>& players)

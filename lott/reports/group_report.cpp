@@ -2,8 +2,8 @@
 #include <algorithm>
 
 #include "lott/reports/game_texts.h"
-#include "lott/reports/number_format.h"
 #include "lott/reports/report_content.h"
+#include "store/decimal_text.h"
 
 namespace reports {
 
@@ -71,8 +71,8 @@ ReportContent rankinggruppContent(const ReportInput& in) {
             row.cells = {{origin + 10, std::to_string(s.nr)},
                          {origin + 14, s.namn},
                          {origin + 34, std::to_string(s.ranking)},
-                         {origin + 49, gcvtText(s.poang, 3)},
-                         {origin + 54, gcvtText(s.kvalitet, 3)}};
+                         {origin + 49, store::decimalText(s.poang, 3)},
+                         {origin + 54, store::decimalText(s.kvalitet, 3)}};
             if (i < leaders && prize > 0) row.cells.push_back({origin + 61, std::to_string(prize)});
             c.rows.push_back(std::move(row));
         }

@@ -5,7 +5,7 @@
 #include <unordered_map>
 
 #include "lott/reports/game_texts.h"
-#include "lott/reports/number_format.h"
+#include "store/decimal_text.h"
 #include "store/fatal.h"
 #include "store/files.h"
 #include "store/html.h"
@@ -53,7 +53,7 @@ void stallningTable(const ReportInput& in, std::string& out) {
         out += "<tr><td width='100' height='13'></td>\n";
         out += strongTd("50", places[i] ? std::to_string(places[i]) : "");
         out += strongTd("150", esc(s.namn)) + strongTd("250", esc(htmlClub(s.klubb)));
-        out += strongTd("50", gcvtText(s.poang, 3)) + strongTd("50", gcvtText(s.kvalitet, 3)) + "</tr>\n";
+        out += strongTd("50", store::decimalText(s.poang, 3)) + strongTd("50", store::decimalText(s.kvalitet, 3)) + "</tr>\n";
     }
 }
 
@@ -212,7 +212,7 @@ std::string finalReportText(const ReportInput& in) {
                 out += ";";
             }
         }
-        out += "#" + gcvtText(s.poang, 3) + "#" + gcvtText(s.kvalitet, 3) + "\n";
+        out += "#" + store::decimalText(s.poang, 3) + "#" + store::decimalText(s.kvalitet, 3) + "\n";
     }
     return out;
 }

@@ -5,10 +5,7 @@
 
 namespace reports {
 
-// `value` with at most `digits` significant digits, as the C library's gcvt writes it on this
-// platform: no trailing zeros and no trailing point (5.5, 21, 10.5); exponent form only when the
-// value needs more integer digits than `digits`.
-std::string gcvtText(double value, int digits);
+// Every other decimal number of the reports is store::decimalText (store/decimal_text.h).
 
 // Points in the standings window: 2 significant digits below 10.5, 3 from 10.5 (5.5, 10, 10.5, 11).
 std::string pointsText(double poang);

@@ -2,6 +2,7 @@
 #include "lott/reports/game_texts.h"
 #include "lott/reports/number_format.h"
 #include "lott/reports/report_content.h"
+#include "store/decimal_text.h"
 #include "store/text.h"
 
 namespace reports {
@@ -80,7 +81,7 @@ ReportContent stallningContent(const ReportInput& in, Band band) {
         std::string points = pointsText(s.poang);
         if (s.antalvita > 0) points += "(" + std::to_string(s.antalvita) + ")";
         row.cells.push_back({k.poang, points});
-        row.cells.push_back({k.kval, gcvtText(s.kvalitet, 3)});
+        row.cells.push_back({k.kval, store::decimalText(s.kvalitet, 3)});
         if (k.prize && in.pengarfinns && s.pris > 0) row.cells.push_back({k.pris, std::to_string(s.pris)});
         c.rows.push_back(std::move(row));
     }

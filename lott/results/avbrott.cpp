@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <sstream>
 
-#include "lott/reports/number_format.h"
 #include "lott/results/resultattext.h"
+#include "store/decimal_text.h"
 #include "store/filenames.h"
 #include "store/files.h"
 #include "store/text.h"
@@ -115,7 +115,7 @@ std::optional<Avbrottslista::Markering> Avbrottslista::markera(const std::string
         for (const auto& v : alla_)
             if (v.turnnr == turnnr_ && v.vit == rad->vit && v.rond == rad->rond) {
                 m.resultat =
-                    reports::gcvtText(v.vitresultat, 3) + "-" + reports::gcvtText(v.svartresultat, 3);
+                    store::decimalText(v.vitresultat, 3) + "-" + store::decimalText(v.svartresultat, 3);
                 break;
             }
     }

@@ -1,7 +1,7 @@
 #include "tools/lagturnering/lagsida.h"
 
 #include "lott/reports/html_report.h"
-#include "lott/reports/number_format.h"
+#include "store/decimal_text.h"
 #include "store/html.h"
 #include "store/safe_name.h"
 
@@ -15,7 +15,7 @@ namespace {
 
 std::string vardetext(double varde, Variant v) {
     if (v == Variant::Relativ) return std::to_string(static_cast<long long>(varde));
-    return reports::gcvtText(varde, 3);
+    return store::decimalText(varde, 3);
 }
 
 } // namespace

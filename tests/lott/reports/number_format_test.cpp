@@ -5,18 +5,6 @@
 
 using namespace reports;
 
-TEST(NumberFormat, SignificantDigitsLikeGcvt) {
-    EXPECT_EQ("5.5", gcvtText(5.5, 3));
-    EXPECT_EQ("21", gcvtText(21, 3));
-    EXPECT_EQ("10.5", gcvtText(10.5, 3));
-    EXPECT_EQ("0", gcvtText(0, 3));
-    EXPECT_EQ("0", gcvtText(-0.0, 3));
-    EXPECT_EQ("-7.5", gcvtText(-7.5, 3));
-    EXPECT_EQ("12.3", gcvtText(12.34, 3));
-    EXPECT_EQ("0.125", gcvtText(0.125, 10));
-    EXPECT_EQ("1.23e+03", gcvtText(1234, 3));
-}
-
 TEST(NumberFormat, StandingsPointsUseTwoDigitsBelowTenAndAHalf) {
     EXPECT_EQ("5.5", pointsText(5.5));
     EXPECT_EQ("10", pointsText(10));
