@@ -36,7 +36,8 @@ TEST(DecimalText, SignificantDigitsLikeGcvt) {
     EXPECT_EQ("1.23e+03", decimalText(1234, 3));
     EXPECT_EQ("0.0001", decimalText(0.0001, 3));
     EXPECT_EQ("1e-05", decimalText(0.00001, 3));
-    EXPECT_EQ("1e+02", decimalText(99.96, 3)); // rounding carries into a fourth integer digit
+    EXPECT_EQ("100", decimalText(99.96, 3));
+    EXPECT_EQ("1e+03", decimalText(999.6, 3)); // rounding carries into a fourth integer digit
     EXPECT_EQ("0.5", decimalText(0.5, 0));      // no digits asked is one, as in printf
 }
 
