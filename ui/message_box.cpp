@@ -9,6 +9,7 @@
 #include <map>
 
 #include "ui/automation.h"
+#include "ui/message_text.h"
 #include "ui/detail/runtime.h"
 #include "ui/detail/window_impl.h"
 #include "ui/window.h"
@@ -85,7 +86,10 @@ int TEnkel::Execute() {
         l->messageShown(number_);
         return detail::nextAnswer() == 1 ? 1 : 2;
     }
-    return runBox(parent_, *m);
+    Message filled = *m;
+    for (auto& line : filled.lines)
+        line = fillMessageLine(line, fill_);
+    return runBox(parent_, filled);
 }
 
 void alert(const std::string& title, const std::string& text) {

@@ -20,14 +20,18 @@ const Message* findMessage(int number);
 // from (shown only on a real display, not under automation).
 void alert(const std::string& title, const std::string& text);
 
+// An entry's lines may name texts known only when the box is shown: "%1", "%2", ... stand for
+// the texts of `fill`, in order (ui/message_text.h).
 class TEnkel {
   public:
-    TEnkel(Window* parent, int number) : parent_(parent), number_(number) {}
+    TEnkel(Window* parent, int number, std::vector<std::string> fill = {})
+        : parent_(parent), number_(number), fill_(std::move(fill)) {}
     int Execute();
 
   private:
     Window* parent_;
     int number_;
+    std::vector<std::string> fill_;
 };
 
 } // namespace ui

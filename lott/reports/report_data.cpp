@@ -1,6 +1,8 @@
 #include "lott/reports/report_data.h"
 
+#include "lott/results/egenkategori.h"
 #include "lott/results/rankinggrupper.h"
+#include "store/safe_name.h"
 #include "store/files.h"
 #include "store/tournament.h"
 
@@ -51,6 +53,26 @@ ReportInput reportInput(const LottState& state, const std::string& kategori) {
     if (kind == kRankinggrupper) {
         if (const auto g = ranking::lasGrupper(state.turnnr)) in.grupper = *g;
     }
+    return in;
+}
+
+ReportInput egenKategoriInput(const LottState& state, const std::vector<egenkategoriastruct>& poster,
+                              const std::string& kategoritext) {
+    const std::string namn = egenkat::kategoriNamn(kategoritext);
+    ReportInput in = reportInput(state);
+    in.tnamn = egenkat::rapportNamn(state.tnamn, namn);
+    for (const auto& s : state.parslistac) {
+        in.klubbfinns = in.klubbfinns || (!s.klubb.empty() && s.klubb != "nej");
+        in.rankingfinns = in.rankingfinns || s.ranking > 0;
+    }
+    // Their own column set, whatever standings were shown before.
+    in.pstallningval = 0;
+    std::int32_t pris = 0;
+    for (const auto& k : egenkat::kategorier(poster))
+        if (k.text == kategoritext) pris = k.pris;
+    const std::string prisText = egenkat::epris(pris);
+    in.kategori = store::safeFileName(namn) + (prisText.empty() ? "" : " " + prisText);
+    in.stallning = egenkat::ekat(state.parslistac, poster, kategoritext);
     return in;
 }
 

@@ -2,6 +2,7 @@
 // lott's state and the tournament's files.
 #pragma once
 #include <string>
+#include <vector>
 
 #include "lott/reports/report_input.h"
 #include "lott/state.h"
@@ -17,5 +18,11 @@ bool resultatglob2(int turnnr, int rond);
 // (player list, standings) and what the report reads itself (games, "Valfritt" games, prizes
 // and ranking-group settings). `kategori` names the own category of kind 9.
 ReportInput reportInput(const LottState& state, const std::string& kategori = {});
+
+// The input of the standings of one own category (kind 9): the standings `state.parslistac`
+// reduced to the category's players (`ekat` of `poster` under `kategoritext`), plain standings
+// columns, and the club and rating columns as the whole standings have them.
+ReportInput egenKategoriInput(const LottState& state, const std::vector<egenkategoriastruct>& poster,
+                              const std::string& kategoritext);
 
 } // namespace reports

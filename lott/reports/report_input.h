@@ -36,6 +36,10 @@ struct ReportInput {
     std::vector<valfristruct> valfria;    // this tournament's "Valfritt" games, every round
     std::vector<spelarstructc> stallning; // standings, best first (kinds 4, 6, 9, 12)
     std::string kategori;                 // kind 9: the chosen own category's name
+    // The whole standings have a club, a rating (`klubbfinns`, `rankingfinns`): kind 9 shows the
+    // columns of the whole tournament, also when the category's own players lack them.
+    bool klubbfinns = false;
+    bool rankingfinns = false;
     rankingstruct grupper;                // kind 6: the ranking-group settings
 };
 

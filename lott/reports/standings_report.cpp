@@ -16,7 +16,7 @@ struct StandingsColumns {
 
 StandingsColumns columnsFor(const ReportInput& in, const std::vector<const spelarstructc*>& rows) {
     StandingsColumns k;
-    bool klubbfinns = false, rankingfinns = false;
+    bool klubbfinns = in.klubbfinns, rankingfinns = in.rankingfinns;
     for (const auto* r : rows) {
         klubbfinns = klubbfinns || (!r->klubb.empty() && r->klubb != "nej");
         rankingfinns = rankingfinns || r->ranking > 0;

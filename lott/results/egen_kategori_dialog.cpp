@@ -75,11 +75,15 @@ void EgenKategoriDialog::valjSpelare() {
         return p.namn == k.text && p.nr == nr;
     });
     if (redan) return;
-    poster_.push_back({k.text, nr, k.pris});
+    // Each pick reaches ".K" at once: closing or cancelling the dialog keeps what was picked.
+    const egenkategoriastruct post{k.text, nr, k.pris};
+    store::appendOne(store::tournamentFile(turnnr(), 'K'), post);
+    poster_.push_back(post);
     addRow(IDC_VALDA, egenkat::valdRad(spelare, k.text));
 }
 
 void EgenKategoriDialog::borjaOm() {
+    store::writeAll(store::tournamentFile(turnnr(), 'K'), std::vector<egenkategoriastruct>{});
     poster_.clear();
     kategorier_.clear();
     clearList(IDC_KATEGORIER);
@@ -91,6 +95,6 @@ void EgenKategoriDialog::hjalp() {
 }
 
 void EgenKategoriDialog::CmOk() {
-    store::writeAll(store::tournamentFile(turnnr(), 'K'), poster_);
+    // ".K" already holds every pick.
     close();
 }

@@ -1,7 +1,7 @@
 // Dialog 1029, "Spelare med egen kategori": the organiser names categories with a prize each
 // and puts players into them by double-clicking. Starts from the tournament's ".K" file; every
-// pick is kept in the order made, and "&Verkställ" writes the whole file at once, so that
-// "Avbryt" leaves it as it was. "&Börja om" starts again from no categories at all.
+// pick is appended to it at once, in the order made, so that closing the dialog in any way keeps
+// the picks. "&Börja om" empties ".K" and starts again from no categories at all.
 #pragma once
 #include <vector>
 
@@ -23,5 +23,5 @@ class EgenKategoriDialog : public TillvalDialog {
     void visaKategorier();
 
     std::vector<egenkat::Kategori> kategorier_; // as listed in "&Aktuell egen kategori"
-    std::vector<egenkategoriastruct> poster_;   // the ".K" records, stored ones first
+    std::vector<egenkategoriastruct> poster_;   // the ".K" records as they stand
 };

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "store/remi_text.h"
+
 namespace resultat {
 
 namespace {
@@ -24,10 +26,10 @@ std::string foradla(const std::string& t, bool frirondbord, int frirondfarg) {
     if (frirondbord) return frirondfarg == frirondVit ? "0-1" : "1-0";
     if (t.empty() || t == "0-1" || t == "1-0" || t == "Remi") return t;
     const char forsta = t[0];
-    const char andra = t.size() > 1 ? t[1] : '\0';
+    const bool decimalRemi = store::remiSomDecimaltal(t);
     if (forsta == '1') return "1-0";
-    if (forsta == '0' && andra != '.' && t != "0-0") return "0-1";
-    if (forsta == 'R' || forsta == 'r' || (forsta == '0' && andra == '.')) return "Remi";
+    if (forsta == '0' && !decimalRemi && t != "0-0") return "0-1";
+    if (forsta == 'R' || forsta == 'r' || decimalRemi) return "Remi";
     if (t == "0-0") return t; // shown, but no accepted result: 0-0 is entered as "d"
     switch (forsta) {
     case 'u':

@@ -1,4 +1,4 @@
-// Taking back the latest round ("&Ta tillbaka rond"): its games go, so that it can be paired and
+// Taking back the latest round ("Ta tillbaka &rond"): its games go, so that it can be paired and
 // entered again. Taking back round 1 also returns the player list to its state before the start:
 // withdrawn players leave it for good, the others are numbered 1..n, the bye last when n is odd.
 #pragma once

@@ -6,7 +6,6 @@
 #include "lott/results/stallningfunk.h"
 #include "lott/results/tillval.h"
 #include "resources/lott/tillval.h"
-#include "store/safe_name.h"
 
 using namespace lottres;
 
@@ -27,17 +26,8 @@ void ValjEkatDialog::fyll() {
 void ValjEkatDialog::valjKategori() {
     const int rad = selection(IDC_EKATLISTA);
     if (rad < 0) return;
-    const egenkat::Kategori& k = kategorier_[rad];
-    const std::string namn = egenkat::kategoriNamn(k.text);
-
     state_.globvanta = stallningfunk(state_);
-    reports::ReportInput in = reports::reportInput(state_);
-    in.tnamn = egenkat::rapportNamn(state_.tnamn, namn);
-    const std::string pris = egenkat::epris(k.pris);
-    in.kategori = store::safeFileName(namn) + (pris.empty() ? "" : " " + pris);
-    in.stallning = egenkat::ekat(state_.parslistac, poster_, k.text);
-    // The category standings have their own columns, whatever standings were shown before.
-    in.pstallningval = 0;
+    reports::ReportInput in = reports::egenKategoriInput(state_, poster_, kategorier_[rad].text);
     (new UtskrifterWin(parent(), reports::reportCaption(reports::kEgenKategori), std::move(in)))->show();
 }
 

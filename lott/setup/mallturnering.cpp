@@ -1,5 +1,7 @@
 #include "lott/setup/mallturnering.h"
 
+#include <vector>
+
 #include "lott/setup/inskrivning.h"
 #include "store/filenames.h"
 #include "store/files.h"
@@ -124,5 +126,10 @@ void verkstallMall(const SystemVal& val, int kalla) {
         // Unchanged scoring is 1, ½, 0. A record left under this number by a cancelled new
         // tournament would otherwise decide the lookup.
         store::appendOne(store::fil::POANGSYS, poangsystem{1, ny.filnamnint});
+    // The copy uses ordinary kvalitet. Progressive kvalitet is any "VILKV" record of the number,
+    // so one left by a cancelled new tournament is taken out rather than outweighed.
+    auto vilkv = store::touchAndReadAll<vilkstruct>(store::fil::VILKV);
+    if (std::erase_if(vilkv, [&](const vilkstruct& v) { return v.intnr == ny.filnamnint; }) > 0)
+        store::writeAll(store::fil::VILKV, vilkv);
     store::appendOne(store::fil::TURN, ny);
 }

@@ -1,12 +1,16 @@
 // Changes during a tournament: open games and single-result correction (codes 7 and 71), taking
 // back a round (8), late entries (10) and withdrawals (11).
+#include <string>
+
 #include "lott/pairing/spelare_in_dialog.h"
 #include "lott/pairing/spelare_ut_dialog.h"
 #include "lott/results/avbryt_dialog.h"
 #include "lott/results/ta_tillbaka.h"
 #include "lott/shell/actions.h"
 #include "lott/shell/fdemo_win.h"
+#include "resources/lott/messages.h"
 #include "store/tournament.h"
+#include "ui/message_box.h"
 
 namespace {
 
@@ -29,6 +33,12 @@ void oppnaAngra(FDemoWin& w) {
 
 void taTillbakaRond(FDemoWin& w) {
     const LottState& s = w.state();
+    // A whole round's results go at once: only when the organiser says so.
+    const int rond = store::lastRoundPlayed(s.turnnr);
+    if (rond > 0 && ui::TEnkel(&w, lottres::FRAGA_TA_TILLBAKA, {std::to_string(rond), s.tnamn}).Execute() != 1) {
+        FDemoWin::stangKommando();
+        return;
+    }
     if (store::poangvalfunk(s.turnnr) == kValfritt)
         tatillbakavalfrirond(s.turnnr);
     else

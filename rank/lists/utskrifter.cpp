@@ -3,6 +3,7 @@
 #include <unordered_set>
 
 #include "rank/berakning/rankingberakna.h"
+#include "rank/berakning/verkstallda_perioder.h"
 #include "rank/lists/listor.h"
 #include "rank/lists/ranking_html.h"
 #include "rank/lists/rankingrapport.h"
@@ -32,7 +33,11 @@ Listinnehall rankinglista() {
 Listinnehall flytandeRankinglista(RankState& state) {
     const std::tm idag = store::localNow();
     state.globperiod = rating::periodIndex(idag.tm_year + 1900, idag.tm_mon + 1);
-    rankingberaknaFiler(state.globperiod);
+    // A committed period's games are already in "SPEL"; applying them again would count them twice.
+    if (periodenVerkstalld(state.globperiod))
+        store::writeAll(fil::STEMP, store::touchAndReadAll<spelarstruct>(fil::SPEL));
+    else
+        rankingberaknaFiler(state.globperiod);
     const std::string klubb = lasKlubbnamn();
     const auto sorterade = rankingsortera(store::touchAndReadAll<spelarstruct>(fil::STEMP));
     gorhtml(sorterade, true);

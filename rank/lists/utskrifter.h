@@ -17,7 +17,8 @@ Listinnehall rankinglista();
 
 // `flytlista`: the ratings the current period's entries would give now. Sets `globperiod` to
 // today's period, recalculates into "STEMP" ("SPEL" is not changed) and lists "STEMP"; the floating
-// HTML page of today is written.
+// HTML page of today is written. When today's period has been committed, "STEMP" gets the
+// committed ratings of "SPEL" as they are.
 Listinnehall flytandeRankinglista(RankState& state);
 
 // `ssflista`: the members on the federation list in rating order, for round `globindex`; the HTML

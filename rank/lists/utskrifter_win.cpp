@@ -133,7 +133,12 @@ ui::PaperReport UtskrifterWin::paperReport() {
 }
 
 void UtskrifterWin::CmFilePrint() {
-    if (slag_ != Listslag::Ssflista || nastaSsfSida_ >= ssfSidor_.size() || print()) utskriven();
+    // Every kind prints as one job; the federation list, once its last page is out, only closes.
+    if (slag_ == Listslag::Ssflista && nastaSsfSida_ >= ssfSidor_.size()) {
+        utskriven();
+        return;
+    }
+    if (print()) utskriven();
 }
 
 void UtskrifterWin::CmFilePrintPreview() {

@@ -1,6 +1,7 @@
 #include "rank/results/partiresultat.h"
 
 #include "rank/rating/rankingfunk.h"
+#include "store/remi_text.h"
 
 namespace rank {
 
@@ -8,7 +9,7 @@ std::string foradlaResultat(const std::string& typed) {
     if (typed.empty()) return "";
     switch (typed[0]) {
     case '0':
-        return "0-1";
+        return store::remiSomDecimaltal(typed) ? "Remi" : "0-1";
     case '1':
         return "1-0";
     case 'R':

@@ -5,8 +5,9 @@
 
 namespace rank {
 
-// The result field after the completion timer: a text starting with "0" becomes "0-1", with "1"
-// "1-0", with "R" or "r" "Remi"; anything else is emptied.
+// The result field after the completion timer: a text starting with "0" becomes "0-1" (but "0."
+// and "0," a draw, "Remi", as in lott), with "1" "1-0", with "R" or "r" "Remi"; anything else is
+// emptied.
 std::string foradlaResultat(const std::string& typed);
 
 // The code of "1-0", "0-1" or "Remi"; 0 for any other text.

@@ -39,7 +39,7 @@ const ui::MenuResource& commandsMenu() {
              }},
             {"&Specialfunktioner",
              {
-                 {CM_TILLBAKA, "&Ta tillbaka rond", "Ta tillbaka den senast spelade ronden"},
+                 {CM_TILLBAKA, "Ta tillbaka &rond", "Ta tillbaka den senast spelade ronden"},
                  {CM_ANDRASTART, "Ändra i &startlista",
                   "Ändra i startlistan och i lottningen i första ronden"},
                  {0, "", ""},

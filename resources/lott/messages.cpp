@@ -167,6 +167,8 @@ const std::vector<ui::Message>& messages() {
          {"Klista in", "Avbryt"}},
         {2346, "Meddelande", {"Det finns luckor i startlistan. Se till att", "fylla dessa!"}, {"OK"}},
         {2357, "", {"Ska rondlistan innehålla startnummer (förutom", "namn etc)?"}, {"Ja", "Nej"}},
+        // Asked before a round's results are removed: the round and the tournament's name.
+        {9400, "Meddelande", {"Ta tillbaka rond %1 i %2?", "Rondens resultat tas bort."}, {"&Ja", "&Nej"}},
         // The About box: the program title and its version line.
         {ABOUT, "Om programmet", {"Turneringsverktyg", "Version 0.1"}, {"OK"}},
     };

@@ -7,6 +7,7 @@
 namespace lottres {
 
 inline constexpr int ABOUT = 993; // "Om programmet"
+inline constexpr int FRAGA_TA_TILLBAKA = 9400; // "Ta tillbaka rond N i <turnering>?"
 
 const std::vector<ui::Message>& messages();
 

@@ -22,6 +22,8 @@ TEST(Partiresultat, CompletionOfTheResultField) {
     const std::pair<const char*, const char*> fall[] = {
         {"1", "1-0"},     {"1-0", "1-0"}, {"0", "0-1"}, {"0-1", "0-1"}, {"r", "Remi"}, {"R", "Remi"},
         {"Remi", "Remi"}, {"x", ""},      {"", ""},     {" 1", ""},     {"½", ""},
+        // A draw typed as a number is a draw, with a point or a comma; "0-" and "0 5" stay losses.
+        {"0.5", "Remi"},  {"0,5", "Remi"}, {"0.", "Remi"}, {"0-", "0-1"}, {"0 5", "0-1"},
     };
     for (auto [typat, klart] : fall) {
         SCOPED_TRACE(typat);

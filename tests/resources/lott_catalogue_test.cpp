@@ -2,12 +2,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <map>
 #include <set>
 
 #include "resources/lott/menu.h"
 #include "resources/lott/messages.h"
 #include "resources/lott/valj_turnering.h"
+#include "ui/message_text.h"
 
 namespace {
 
@@ -25,7 +27,8 @@ TEST(LottCatalogue, HoldsEveryNumberOnceWithOneOrTwoButtons) {
         numbers.insert(n);
     const std::set<int> expected{6,   7,    8,    15,   16,   20,   21,   22,   23,   26,   27,   32,  33,
                                  34,  35,   36,   37,   38,   39,   40,   41,   42,   43,   44,   46,  629,
-                                 993, 1602, 2335, 2336, 2337, 2338, 2340, 2341, 2342, 2345, 2346, 2357};
+                                 993, 1602, 2335, 2336, 2337, 2338, 2340, 2341, 2342, 2345, 2346, 2357,
+                                 lottres::FRAGA_TA_TILLBAKA};
     EXPECT_EQ(numbers, expected);
     for (const auto& [n, msg] : m) {
         EXPECT_GE(msg.buttons.size(), 1u) << n;
@@ -65,6 +68,7 @@ TEST(LottCatalogue, QuestionsHaveTheirSecondButton) {
     const std::map<int, std::vector<std::string>> questions{
         {33, {"&Ja", "&Nej"}},          {34, {"&Ja", "&Nej"}},           {46, {"&Större", "&Standard"}},
         {2338, {"Klipp ut", "Avbryt"}}, {2345, {"Klista in", "Avbryt"}}, {2357, {"Ja", "Nej"}},
+        {lottres::FRAGA_TA_TILLBAKA, {"&Ja", "&Nej"}},
     };
     for (const auto& [n, buttons] : questions)
         EXPECT_EQ(m.at(n).buttons, buttons) << n;
@@ -101,6 +105,31 @@ TEST(LottMenu, CommandsInOrderWithSeparators) {
                                      897, 0,   1973, 0,   2489, 1984, 1985, 1673, 992, 991}));
     EXPECT_EQ(menu.popups[3].items[1].caption, "Ändra i &startlista");
     EXPECT_EQ(menu.popups[0].items[8].caption, "&Slutrapport");
+}
+
+TEST(LottMenu, SpecialCommandsHaveMnemonicsOfTheirOwn) {
+    // Taking back a round removes a whole round's results: its letter must not also reach
+    // "Spelare &tillkommer".
+    const auto& special = lottres::commandsMenu().popups.at(3);
+    std::map<char, std::string> letters;
+    for (const auto& item : special.items) {
+        const auto amp = item.caption.find('&');
+        if (amp == std::string::npos || amp + 1 >= item.caption.size()) continue;
+        const char c = static_cast<char>(std::tolower(static_cast<unsigned char>(item.caption[amp + 1])));
+        const auto [it, ny] = letters.emplace(c, item.caption);
+        EXPECT_TRUE(ny) << item.caption << " shares its mnemonic with " << it->second;
+    }
+    EXPECT_EQ(special.items.at(0).caption, "Ta tillbaka &rond");
+}
+
+TEST(LottCatalogue, TheTakeBackQuestionNamesTheRoundAndTheTournament) {
+    const auto m = byNumber();
+    const auto& fraga = m.at(lottres::FRAGA_TA_TILLBAKA);
+    std::vector<std::string> rader;
+    for (const auto& line : fraga.lines)
+        rader.push_back(ui::fillMessageLine(line, {"3", "Vårcup 100%"}));
+    EXPECT_EQ(rader, (std::vector<std::string>{"Ta tillbaka rond 3 i Vårcup 100%?", "Rondens resultat tas bort."}));
+    EXPECT_EQ(ui::fillMessageLine("%1 %2 %3", {"a"}), "a %2 %3");
 }
 
 TEST(LottDialogs, ChooseTournamentDialogsCommitAndCancel) {

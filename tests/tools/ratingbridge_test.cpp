@@ -8,12 +8,28 @@
 #include "tests/support/bytes.h"
 #include "tests/support/temp_dir.h"
 #include "tools/ratingbridge/exportera.h"
+#include "tools/ratingbridge/periodlista.h"
 #include "tools/ratingbridge/rankingexport.h"
 
 namespace {
 
 using rank::tallastruct;
 using namespace ratingbridge;
+
+TEST(Ratingbridge, PeriodListTextsWithFifteenBlanksAfterAugust) {
+    const std::pair<int, std::string> fall[] = {
+        {0, "1:a september - 31:e december 1997"},
+        {1, "1:a januari - 30:e april      1998"},
+        {2, "1:a maj - 30:e augusti" + std::string(15, ' ')},
+        {3, "1:a september - 31:e december "},
+        {5, "1:a maj - 30:e augusti" + std::string(15, ' ')},
+        {300, "1:a september - 31:e december "},
+    };
+    for (const auto& [period, text] : fall) {
+        SCOPED_TRACE(period);
+        EXPECT_EQ(ratingbridge::periodRad(period), text);
+    }
+}
 
 TEST(Ratingbridge, PerGameValueFromEachSideWithHalvingFrom2200) {
     struct Fall {

@@ -7,6 +7,7 @@
 #include "store/clock.h"
 #include "store/filenames.h"
 #include "store/files.h"
+#include "tools/ratingbridge/periodlista.h"
 #include "tools/ratingbridge/rankingexport.h"
 
 using namespace ratingbridgeres;
@@ -22,7 +23,7 @@ void ExportDialog::FormCreate() {
     filer_ = ratingbridge::Ratingfiler::i(std::filesystem::current_path().string());
     lasTurneringar();
     for (int p = 0; p < rating::kAntalPerioder; ++p)
-        addRow(IDC_PERIODER, rating::periodText(p));
+        addRow(IDC_PERIODER, ratingbridge::periodRad(p));
     const std::tm idag = store::localNow();
     const int aktuell = rating::periodIndex(idag.tm_year + 1900, idag.tm_mon + 1);
     if (aktuell >= 0 && aktuell < rating::kAntalPerioder) select(IDC_PERIODER, aktuell);

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "lott/reports/report_data.h"
 #include "tests/lott/reports/report_fixtures.h"
+#include "tests/support/temp_dir.h"
 
 using namespace reports;
 using namespace reports::testing;
@@ -222,6 +224,29 @@ TEST(ReportContent, CategoryStandingsNameTheCategoryAndTitlesShrink) {
     EXPECT_EQ(22, stallningContent(in, Band::Small).titleHeight);
     in.tnamn = std::string(20, 'x');
     EXPECT_EQ(28, stallningContent(in, Band::Small).titleHeight);
+}
+
+TEST(ReportContent, CategoryStandingsKeepTheClubAndRatingColumnsOfTheWholeStandings) {
+    // Only Anna, outside the category, has a club and a rating; the juniors Bo and Cia have
+    // neither, and still their standings show both headings, as the tournament's do.
+    TempDir mapp;
+    LottState state;
+    state.vilkpaint = kEgenKategori;
+    state.turnnr = 1;
+    state.tnamn = "Vår";
+    state.valdrond = 1;
+    state.pstallningval = 2;
+    state.parslistac = {row(1, "Anna", "SK", 1, 1, 1800), row(2, "Bo", "nej", 1, 1), row(3, "Cia", "", 0, 0)};
+    const std::vector<egenkategoriastruct> poster{{"Junior   300", 2, 300}, {"Junior   300", 3, 300}};
+    const ReportInput in = egenKategoriInput(state, poster, "Junior   300");
+    ASSERT_EQ(in.stallning.size(), 2u);
+    EXPECT_EQ(in.stallning[0].namn, "Bo");
+    EXPECT_EQ(in.kategori, "Junior (300 kr)");
+    EXPECT_EQ(in.tnamn, "Vår_Junior");
+    std::vector<std::string> rubriker;
+    for (const auto& h : stallningContent(in, Band::Small).headings)
+        rubriker.push_back(h.text);
+    EXPECT_EQ(rubriker, (std::vector<std::string>{"Spelare", "Klubb", "Ranking", "Poäng", "Kvalitet"}));
 }
 
 ReportInput crossTable(int rounds) {

@@ -19,7 +19,7 @@ TEST(Resultattext, CodesAndTextsRoundTrip) {
 
 TEST(Foradla, CompletesShorthand) {
     const std::pair<const char*, const char*> fall[] = {
-        {"1", "1-0"},      {"1/2", "1-0"},    {"1,0", "1-0"},    {"0", "0-1"},      {"0,1", "0-1"},
+        {"1", "1-0"},      {"1/2", "1-0"},    {"1,0", "1-0"},    {"0", "0-1"},      {"0,5", "Remi"},
         {"0.5", "Remi"},   {"r", "Remi"},     {"R", "Remi"},     {"remi", "Remi"},  {"0-0", "0-0"},
         {"u", "uppskj."},  {"U", "uppskj."},  {"a", "avbrutet"}, {"A", "avbrutet"}, {"d", "diskval."},
         {"D", "diskval."}, {"W", "W.O(1-0)"}, {"w", "w.o(0-1)"}, {"x", ""},         {"", ""},

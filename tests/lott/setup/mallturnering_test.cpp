@@ -2,6 +2,7 @@
 
 #include "store/filenames.h"
 #include "store/files.h"
+#include "store/tournament.h"
 #include "tests/lott/setup/bild.h"
 
 namespace {
@@ -208,6 +209,17 @@ TEST_F(Mallturnering, UnchangedScoringOverridesARecordLeftByACancelledTournament
     verkstallMall(SystemVal{}, 2);
     EXPECT_FILE_BYTES("POANGSYS", Bild().i32(4).i32(3).i32(1).i32(3));
     EXPECT_FILE_BYTES("3.T", Bild().plus(spelarBild(1, "A", "nej", 0)).plus(spelarBild(2, "B", "nej", 0)));
+}
+
+TEST_F(Mallturnering, ACopyDoesNotInheritProgressiveKvalitetFromACancelledTournament) {
+    // A new tournament cancelled before registration chose progressive kvalitet under number 3;
+    // tournament 1's choice stays.
+    laddad(0, {{1, "A", "nej", 0, 0, 0}, {2, "B", "nej", 0, 0, 0}});
+    skrivFil("VILKV", Bild().i32(1).i32(3).i32(3).bytes());
+    verkstallMall(SystemVal{}, 2);
+    EXPECT_FILE_BYTES("VILKV", Bild().i32(1));
+    EXPECT_FALSE(store::progressivKvalitet(3));
+    EXPECT_TRUE(store::progressivKvalitet(1));
 }
 
 } // namespace
