@@ -168,7 +168,7 @@ const std::vector<ui::Message>& messages() {
         {2346, "Meddelande", {"Det finns luckor i startlistan. Se till att", "fylla dessa!"}, {"OK"}},
         {2357, "", {"Ska rondlistan innehålla startnummer (förutom", "namn etc)?"}, {"Ja", "Nej"}},
         // The About box: the program title and its version line.
-        {ABOUT, "Om programmet", {"Turneringsverktyg", "Version 0.1"}, {"OK"}},
+        {ABOUT, "Om programmet", {"Turneringsverktyg", std::string("Version ") + SUITE_VERSION}, {"OK"}},
     };
     return catalogue;
 }
