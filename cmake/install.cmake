@@ -42,7 +42,9 @@ installeras som HTML och öppnas från programmen med F1.")
 # The maintainer is named once, here; the package's changelog and copyright file use it too.
 set(SUITE_MAINTAINER "Turneringsverktyg <turneringsverktyg@example.org>")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${SUITE_MAINTAINER}")
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# Not "games": that section is for games, installed into /usr/games; the suite is tools for a
+# club's administration (its menu entries still stand with the board games).
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
