@@ -2,8 +2,8 @@
 
 #include "lott/shell/fdemo_win.h"
 #include "lott/shell/start.h"
-#include "resources/lott/messages.h"
 #include "resources/lott/handbok.h"
+#include "resources/lott/messages.h"
 #include "store/fatal.h"
 #include "ui/message_box.h"
 

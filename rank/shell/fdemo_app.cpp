@@ -2,8 +2,8 @@
 
 #include "rank/shell/fdemo_win.h"
 #include "rank/shell/start.h"
-#include "resources/rank/messages.h"
 #include "resources/rank/handbok.h"
+#include "resources/rank/messages.h"
 #include "store/fatal.h"
 #include "ui/message_box.h"
 

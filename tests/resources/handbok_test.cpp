@@ -66,7 +66,8 @@ TEST(Guide, NamesEveryMenuCommandOfLottAndRank) {
             EXPECT_NE(text.find(shown(popup.caption)), std::string::npos) << "the menu " << popup.caption;
             for (const auto& item : popup.items) {
                 if (item.id == 0) continue;
-                EXPECT_NE(text.find(shown(item.caption)), std::string::npos) << "the command " << item.caption;
+                EXPECT_NE(text.find(shown(item.caption)), std::string::npos)
+                    << "the command " << item.caption;
                 ++named;
             }
         }

@@ -8,7 +8,8 @@
 
 int main(int argc, char** argv) {
     // --help and --version are answered without a window (and without a display).
-    if (const int status = ui::answerCommandLine({argv + 1, argv + argc}, resultfixres::usage(), std::cout, std::cerr);
+    if (const int status =
+            ui::answerCommandLine({argv + 1, argv + argc}, resultfixres::usage(), std::cout, std::cerr);
         status >= 0)
         return status;
     ui::Application app(argc, argv);

@@ -71,7 +71,10 @@ class HelpWindow : public Window {
         QObject::connect(next, &QPushButton::clicked, [this] { find(); });
         auto* findKey = new QAction(frame);
         findKey->setShortcut(QKeySequence::Find);
-        QObject::connect(findKey, &QAction::triggered, [this] { search_->setFocus(); search_->selectAll(); });
+        QObject::connect(findKey, &QAction::triggered, [this] {
+            search_->setFocus();
+            search_->selectAll();
+        });
         auto* shut = new QAction(frame);
         shut->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
         QObject::connect(shut, &QAction::triggered, [this] { close(); });
