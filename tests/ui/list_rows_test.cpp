@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QListWidget>
+#include <algorithm>
 
 #include "tests/ui/ui_fixture.h"
 #include "ui/detail/dialog_impl.h"
@@ -33,8 +34,8 @@ class ListRowsTest : public uitest::UiTest {};
 // The height from the top of the highest capital with a ring or dots to the lowest descender.
 int inkHeight(const QFontMetrics& fm) {
     int top = 0;
-    for (const QString letter : {QString("Å"), QString("Ä"), QString("Ö")})
-        top = std::min(top, fm.tightBoundingRect(letter).top());
+    for (const char* letter : {"Å", "Ä", "Ö"})
+        top = std::min(top, fm.tightBoundingRect(QString::fromUtf8(letter)).top());
     return -top + fm.descent();
 }
 
