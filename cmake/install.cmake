@@ -33,9 +33,18 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME turneringsverktyg)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Schackturneringar och klubbens rankinglista")
-set(CPACK_PACKAGE_DESCRIPTION "Program med vilka en schackklubb lottar och rapporterar sina turneringar (lott) och för sin rankinglista (rank).")
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Turneringsverktyg <turneringsverktyg@localhost>")
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# The long description, one line per line of the package's control file (at most 80 columns).
+set(CPACK_PACKAGE_DESCRIPTION "Program med vilka en schackklubb lottar och rapporterar sina turneringar
+(lott) och för sin rankinglista (rank), och tre verktyg för turneringarnas
+filer: ratingbridge för en turnering till rankinglistan, lagturnering gör en
+lagställning och resultfix rättar ett sparat parti. Handboken (svenska)
+installeras som HTML och öppnas från programmen med F1.")
+# The maintainer is named once, here; the package's changelog and copyright file use it too.
+set(SUITE_MAINTAINER "Turneringsverktyg <turneringsverktyg@example.org>")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${SUITE_MAINTAINER}")
+# Not "games": that section is for games, installed into /usr/games; the suite is tools for a
+# club's administration (its menu entries still stand with the board games).
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

@@ -1,12 +1,14 @@
 #include "ui/automation.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPixmap>
+#include <QShortcut>
 #include <algorithm>
 
 #include "ui/detail/dialog_impl.h"
@@ -271,6 +273,30 @@ std::string closeActive() {
     else
         w->close();
     return {};
+}
+
+std::string key(const std::string& keys) {
+    Window* w = active();
+    if (!w) return "no active window";
+    const QKeySequence seq = QKeySequence::fromString(detail::toQ(keys), QKeySequence::PortableText);
+    if (seq.isEmpty()) return "no key \"" + keys + "\"";
+    QWidget* top = w->impl().widget;
+    for (QAction* a : top->findChildren<QAction*>())
+        if (a->isEnabled() && a->shortcuts().contains(seq)) {
+            a->trigger();
+            return {};
+        }
+    for (QShortcut* s : top->findChildren<QShortcut*>())
+        if (s->isEnabled() && s->key() == seq) {
+            emit s->activated();
+            return {};
+        }
+    for (QAbstractButton* b : top->findChildren<QAbstractButton*>())
+        if (b->isEnabled() && b->isVisible() && b->shortcut() == seq) {
+            b->click();
+            return {};
+        }
+    return "no key " + keys + " in \"" + w->caption() + "\"";
 }
 
 std::string dump(std::vector<std::string>& lines) {

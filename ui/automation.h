@@ -36,6 +36,9 @@ std::string press(const ControlRef& control);
 std::string tick(int times);
 std::string chooseDirectory(const std::string& path);
 std::string closeActive();
+// Presses a key (written as Qt writes it: "F1", "Shift+F1", "Ctrl+W", "Esc") in the active
+// window: runs the menu item, button or window command it is bound to.
+std::string key(const std::string& keys);
 std::string dump(std::vector<std::string>& lines);
 // Saves a picture of the active window, as drawn, to `path` (PNG).
 std::string shot(const std::string& path);

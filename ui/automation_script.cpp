@@ -74,7 +74,7 @@ bool parseLine(const std::string& raw, Step& step, std::string& why) {
             step.args.push_back(arg);
         return true;
     }
-    if (v == "dir" || v == "shot" || v == "today") {
+    if (v == "dir" || v == "shot" || v == "today" || v == "key") {
         step.text = trim(line.substr(pos));
         if (step.text.empty()) return why = v + " needs an argument", false;
         std::tm moment;

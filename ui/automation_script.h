@@ -12,11 +12,11 @@ namespace ui::automation {
 struct Step {
     int line = 0; // 1-based line number in the script
     // program, today, menu, set, check, uncheck, select, dblclick, press, answer, tick, dir, close,
-    // dump, shot
+    // dump, shot, key
     std::string verb;
     ControlRef control;       // menu, set, check, uncheck, select, dblclick, press
     std::vector<int> numbers; // select rows, dblclick row, answer buttons, tick count
-    std::string text;         // program name, set text, dir path, shot file, today's moment
+    std::string text;         // program name, set text, dir path, shot file, today's moment, key
     std::vector<std::string> args; // program: the program's own command-line arguments
 };
 

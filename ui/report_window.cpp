@@ -1,5 +1,6 @@
 #include "ui/report_window.h"
 
+#include <QAction>
 #include <QEvent>
 #include <QMainWindow>
 #include <QPaintEvent>
@@ -104,6 +105,17 @@ ReportWindow::ReportWindow(Window* parent, const std::string& caption, const Men
     place(0, 0, 640, 480);
 
     detail::installFrameClose(impl());
+    // Escape and Ctrl+W close the report as its frame does.
+    auto* shut = new QAction(frame);
+    shut->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
+    QObject::connect(shut, &QAction::triggered, [this] {
+        if (impl().closed) return;
+        if (impl().frameClose)
+            impl().frameClose();
+        else
+            close();
+    });
+    frame->addAction(shut);
     impl().dumpBody = [this](std::vector<std::string>& lines) {
         auto& q = *parts_;
         detail::RecordingCanvas canvas(q.area->unitsWide, q.area->unitsHigh);

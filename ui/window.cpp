@@ -6,6 +6,7 @@
 #include <QWindow>
 
 #include "ui/automation.h"
+#include "ui/detail/help_key.h"
 #include "ui/detail/runtime.h"
 #include "ui/detail/window_impl.h"
 #include "ui/main_window.h"
@@ -76,6 +77,7 @@ void WindowImpl::showWidget(bool maximized) {
     widget->activateWindow();
     if (!shown) {
         shown = true;
+        offerGuide(*this);
         opened(self);
         if (auto* l = listener()) l->windowShown(fromQ(widget->windowTitle()));
     }

@@ -14,6 +14,7 @@
 #include "store/text.h"
 #include "store/tournament.h"
 #include "ui/app.h"
+#include "ui/help.h"
 #include "ui/message_box.h"
 
 using namespace lottres;
@@ -52,6 +53,7 @@ FDemoWin::FDemoWin() : ui::MainWindow("Turneringsverktyg", commandsMenu()) {
     onCommand(CM_FONT, [this] { Cmfont(); });
     onCommand(CM_HJALP, [this] { CmHjalp(); });
     onCommand(CM_ABOUT, [this] { CmAbout(); });
+    onCommand(CM_HANDBOK, [] { ui::showGuide(); });
     onCommand(CM_SIDINSTALLNINGAR, [this] { CmFilePrinterSetup(); });
 
     onMessage(MSG_REGISTRERING, [this] { EvDialogClosed(); });

@@ -6,6 +6,7 @@
 #include "resources/rank/menu.h"
 #include "resources/rank/messages.h"
 #include "store/files.h"
+#include "ui/help.h"
 #include "ui/message_box.h"
 
 using namespace rankres;
@@ -31,6 +32,7 @@ FDemoWin::FDemoWin() : ui::MainWindow("Rankingverktyg", commandsMenu()) {
     onCommand(CM_ANGRA, [this] { angraResultat(); });
     onCommand(CM_RANKINGBERAKNA, [this] { rankingberakna(); });
     onCommand(CM_OM, [this] { CmAbout(); });
+    onCommand(CM_HANDBOK, [] { ui::showGuide(); });
 
     const PlugIns& p = plugIns();
     onMessage(MSG_UPPDATERA, [this, &p] { p.spelare(*this, 1); });

@@ -59,6 +59,7 @@ const ui::MenuResource& commandsMenu() {
             {"&Hjälp",
              {
                  {CM_HJALP, "&Hjälp", "Allmän hjälp"},
+                 {CM_HANDBOK, "Hand&bok", "Handboken, vid kapitlet om fönstret du arbetar i"},
                  {CM_ABOUT, "Om programmet", "Programmets namn och version"},
              }},
         },

@@ -170,7 +170,7 @@ const std::vector<ui::Message>& messages() {
         // Asked before a round's results are removed: the round and the tournament's name.
         {9400, "Meddelande", {"Ta tillbaka rond %1 i %2?", "Rondens resultat tas bort."}, {"&Ja", "&Nej"}},
         // The About box: the program title and its version line.
-        {ABOUT, "Om programmet", {"Turneringsverktyg", "Version 0.1"}, {"OK"}},
+        {ABOUT, "Om programmet", {"Turneringsverktyg", std::string("Version ") + SUITE_VERSION}, {"OK"}},
     };
     return catalogue;
 }

@@ -38,6 +38,7 @@ const ui::MenuResource& commandsMenu() {
              }},
             {"&Om...",
              {
+                 {CM_HANDBOK, "&Handbok", "Handboken, vid kapitlet om fönstret du arbetar i"},
                  {CM_OM, "&Om programmet", "Om programmet"},
              }},
         }};

@@ -21,6 +21,7 @@ enum Cmd {
     CM_ANGRA = 122,
     CM_RANKINGBERAKNA = 123,
     CM_OM = 115,
+    CM_HANDBOK = 9100, // the user guide in the help window
     // the list window's menu
     CM_SKRIVUT = 2213,
     CM_SIDINSTALLNING = 2214,

@@ -42,7 +42,7 @@ const std::vector<ui::Message>& messages() {
         {RUTA_OM,
          "Om programmet",
          {"Rankingverktyg", "Klubbens rankinglista: medlemsregister, resultat,",
-          "rankingberäkning per period, listor och rapporter.", "Version 0.1"},
+          "rankingberäkning per period, listor och rapporter.", std::string("Version ") + SUITE_VERSION},
          {"&Stäng"}},
         {RUTA_FONSTER_OPPET, "Meddelande", {"Stäng först det fönster som du redan", "har öppet!"}, {"&OK"}},
     };

@@ -17,6 +17,7 @@
 #include <algorithm>
 
 #include "ui/detail/dialog_impl.h"
+#include "ui/detail/list_rows.h"
 #include "ui/detail/shortcuts.h"
 #include "ui/detail/window_impl.h"
 
@@ -109,6 +110,7 @@ QWidget* makeWidget(DialogImpl& d, ControlSlot& slot, std::map<int, QButtonGroup
         // adds or removes a row, Shift+click a range.
         l->setSelectionMode(c.kind == Kind::MultiList ? QAbstractItemView::ExtendedSelection
                                                       : QAbstractItemView::SingleSelection);
+        giveRowsRoom(l);
         l->setMinimumHeight(std::max(6, c.rowSpan * 2) * l->fontMetrics().height());
         if (c.kind == Kind::DirList) {
             QObject::connect(l, &QListWidget::itemActivated, [&d, id](QListWidgetItem* item) {
@@ -131,6 +133,7 @@ QWidget* makeWidget(DialogImpl& d, ControlSlot& slot, std::map<int, QButtonGroup
         auto* cb = new QComboBox();
         cb->setEditable(c.kind == Kind::Combo);
         cb->setInsertPolicy(QComboBox::NoInsert);
+        giveRowsRoom(cb);
         if (c.kind == Kind::Combo) {
             cb->setEditText(toQ(c.caption));
             if (c.maxLength > 0) cb->lineEdit()->setMaxLength(c.maxLength);

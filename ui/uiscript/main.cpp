@@ -37,6 +37,7 @@ const char* const help =
     "  tick [N]            fire every running timer once (N times)\n"
     "  dir PATH            choose a directory in a directory list\n"
     "  close               close the active window through its frame\n"
+    "  key KEY             press a key in the active window (F1, Shift+F1, Ctrl+W, Esc)\n"
     "  dump                print the active window\n"
     "  shot FILE           save a picture of the active window as drawn (PNG)\n"
     "The program runs off screen unless UISCRIPT_PLATFORM names a display platform (e.g. xcb).\n";

@@ -72,6 +72,7 @@ std::string Runner::perform(const ui::automation::Step& s) {
     if (s.verb == "tick") return a::tick(s.numbers.front());
     if (s.verb == "dir") return a::chooseDirectory(s.text);
     if (s.verb == "close") return a::closeActive();
+    if (s.verb == "key") return a::key(s.text);
     if (s.verb == "shot") return a::shot(s.text);
     if (s.verb == "dump") {
         std::vector<std::string> lines;
