@@ -250,6 +250,7 @@ TEST_F(TrfTest, GeneratedTournamentsReadBackAgreeWithTheirGamesAndStandings) {
         {"Schweizer", 1, 1, 20, 4},   {"Schweizer udda", 1, 1, 13, 5},
     };
     const int ronder = 5;
+    std::set<char> sedda; // every kind of round the generated tournaments gave
     for (const auto& u : upplagg) {
         SCOPED_TRACE(u.namn);
         TempDir mapp;
@@ -280,6 +281,7 @@ TEST_F(TrfTest, GeneratedTournamentsReadBackAgreeWithTheirGamesAndStandings) {
             int halvor = 0;
             for (int r = 0; r < ronder; ++r) {
                 const auto& ru = s.ronder[static_cast<std::size_t>(r)];
+                sedda.insert(ru.resultat);
                 halvor += std::string("1+U").find(ru.resultat) != std::string::npos ? 2
                           : std::string("=H").find(ru.resultat) != std::string::npos ? 1 : 0;
                 if (ru.motstandare == 0) {
@@ -335,6 +337,7 @@ TEST_F(TrfTest, GeneratedTournamentsReadBackAgreeWithTheirGamesAndStandings) {
             EXPECT_EQ(trf.spelare[static_cast<std::size_t>(trfNr[rad.nr] - 1)].placering, ++plats) << rad.namn;
         }
     }
+    EXPECT_EQ(sedda, (std::set<char>{'0', '1', '=', '+', '-', 'U', 'Z'}));
 }
 
 } // namespace
