@@ -1,7 +1,9 @@
+#include "lott/fide/uppgifter.h"
 #include "lott/pairing/lottning.h"
 #include "lott/shell/actions.h"
 #include "lott/shell/fdemo_win.h"
 #include "lott/shell/plug_ins.h"
+#include "store/clock.h"
 #include "ui/message_box.h"
 
 namespace {
@@ -14,6 +16,7 @@ bool lottaNastaRond(FDemoWin& w) {
     parning::lottning(s);
     if (s.grans < kGransLast && s.ejronditurn == 0) {
         s.lottad = {s.turnnr, s.valdrond};
+        fide::noteraRonddatum(s.turnnr, s.valdrond, store::localNow()); // the report's round date
         return true;
     }
     ui::TEnkel(&w, s.ejronditurn == 1 ? 27 : 20).Execute();

@@ -7,6 +7,7 @@
 #include "lott/oversikt.h"
 #include "lott/shell/plug_ins.h"
 #include "lott/shell/valj_turnering_dialog.h"
+#include "resources/lott/fide_resurs.h"
 #include "resources/lott/menu.h"
 #include "resources/lott/messages.h"
 #include "store/filenames.h"
@@ -33,6 +34,8 @@ FDemoWin::FDemoWin() : ui::MainWindow("Turneringsverktyg", commandsMenu()) {
     onCommand(CM_RONDLISTA, [this] { kommando(2); });
     onCommand(CM_TIDIGARE, [this] { kommando(5); });
     onCommand(CM_SLUTRAPPORT, [this] { kommando(12); });
+    onCommand(lottres::CM_FIDERAPPORT, [this] { kommando(lottres::CM_FIDERAPPORT); });
+    onCommand(lottres::CM_FIDEUPPGIFTER, [this] { kommando(lottres::CM_FIDEUPPGIFTER); });
     onCommand(CM_AVSLUTA, [this] { CmDemoExit(); });
     onCommand(CM_STALLNING, [this] { kommando(4, 0); });
     onCommand(CM_PSTALLNING, [this] { kommando(4, 1); });

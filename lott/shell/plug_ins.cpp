@@ -1,5 +1,7 @@
 #include "lott/shell/plug_ins.h"
 
+#include "lott/fide/fide_uppgifter_dialog.h"
+#include "lott/fide/trf_export_dialog.h"
 #include "lott/pairing/slumpa.h"
 #include "lott/reports/report_content.h"
 #include "lott/reports/utskrifter_win.h"
@@ -49,6 +51,8 @@ const PlugIns& plugIns() {
         q.efterVal[15] = &oppnaEgenKategori;
         q.efterVal[71] = &oppnaAngra;
         q.efterVal[101] = [](FDemoWin& w) { oppnaAndraSortering(&w, w.state()); };
+        q.efterVal[9300] = [](FDemoWin& w) { oppnaTrfExport(&w, w.state()); };
+        q.efterVal[9301] = [](FDemoWin& w) { oppnaFideUppgifter(&w, w.state()); };
         q.resultat = &oppnaResultat;
         return q;
     }();

@@ -1,5 +1,7 @@
 #include "resources/lott/menu.h"
 
+#include "resources/lott/fide_resurs.h"
+
 namespace lottres {
 
 const ui::MenuResource& commandsMenu() {
@@ -18,6 +20,8 @@ const ui::MenuResource& commandsMenu() {
                  {CM_RONDLISTA, "&Rondlista", "Lotta nästa rond och visa rondlistan"},
                  {CM_TIDIGARE, "&Tidigare Resultat", "Visa resultaten från en spelad rond"},
                  {CM_SLUTRAPPORT, "&Slutrapport", "Visa slutrapporten med korstabell"},
+                 {CM_FIDEUPPGIFTER, "FIDE-uppgifter", "Spelarnas och turneringens uppgifter för FIDE-rapporten"},
+                 {CM_FIDERAPPORT, "Exportera FIDE-rapport (TRF)", "Skriv turneringens rapport till förbundet"},
                  {0, "", ""},
                  {CM_AVSLUTA, "&Avsluta", "Avsluta programmet"},
              }},
