@@ -167,7 +167,9 @@ void svep(const Kommando& c) {
     fs::current_path(rot.path() / "hel");
     ASSERT_TRUE(crashsweep::lyckas(c.kor));
     const auto efter = bild(c.tillsammans);
-    if (!c.tillsammans.empty()) ASSERT_NE(fore, efter) << "the command changed nothing";
+    if (!c.tillsammans.empty()) {
+        ASSERT_NE(fore, efter) << "the command changed nothing";
+    }
 
     const int gles = std::getenv("CRASHPOINTS_ALL") ? 1 : c.glesast;
     int stopp = 0;

@@ -67,7 +67,7 @@ TEST(Journal, ACommitStoppedAtAnyStepIsAllOrNothingAfterTheNextStart) {
         for (const char* f : {"1.R", "1.U", "POANGSYS", "POANGSYS.rest"})
             std::filesystem::remove(f);
         writeAll("1.R", gamla);
-        writeAll("1.U", std::vector<spelarstructtva>(2));
+        writeAll("1.U", std::vector<spelarstructtva>{{1, "Ek", "nej", 0, 0, 0}, {2, "Berg", "nej", 0, 0, 0}});
         writeAll("POANGSYS", std::vector<poangsystem>{{1, 1}});
         std::ofstream("POANGSYS", std::ios::binary | std::ios::app).write("\x07", 1);
     };

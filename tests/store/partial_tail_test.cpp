@@ -50,7 +50,7 @@ TEST(PartialTail, EveryWriterKeepsTheTailAndLeavesWholeRecords) {
         SCOPED_TRACE(c.writer);
         TempDir dir;
         writeAll("TURN", two);
-        addBytes("TURN", "\x33\x00\x07"); // three stray bytes
+        addBytes("TURN", std::string("\x33\x00\x07", 3)); // three stray bytes
         if (!c.earlierRest.empty()) addBytes("TURN.rest", c.earlierRest);
         c.write(third);
 
