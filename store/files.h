@@ -1,7 +1,9 @@
 // File primitives of the store. Names are relative to the working directory unless a caller
 // passes a path. Every failure to open ends the process through fatalFileError().
 #pragma once
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,8 +18,20 @@ std::vector<std::uint8_t> readBytesIfPresent(const std::string& path);
 // Replaces the file with `bytes` atomically: written beside it, flushed, renamed over it, so that
 // the file holds either its old or its new contents at every moment.
 void replaceBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
-// Appends `bytes` at the end of the file, creating it when missing.
-void appendBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
+// Appends `bytes` (whole records of `recordSize` bytes) at the end of the file, creating it when
+// missing, in one write that reaches the disk before it returns. A partial record at the end (a
+// write cut short, bytes from a foreign program) is cut off first and its bytes are added to the
+// file beside it named path + ".rest", so that every record appended lands on a record boundary.
+void appendBytes(const std::string& path, const std::vector<std::uint8_t>& bytes, std::size_t recordSize);
+// The same at a known end: when the file is at least `at` bytes long, whatever follows `at` is
+// taken for an earlier, interrupted try of this very append and replaced (the journal finishing a
+// change). Returns the length the file had before the append, tail cut.
+std::uint64_t appendBytesAt(const std::string& path, const std::vector<std::uint8_t>& bytes, std::size_t recordSize,
+                            std::optional<std::uint64_t> at);
+// Adds a partial record at the end of the file (its length not a multiple of `recordSize`) to
+// path + ".rest" before a rewrite replaces the file, so that a rewrite loses no bytes silently
+// either. Creates nothing when the file is missing.
+void keepPartialTail(const std::string& path, std::size_t recordSize);
 // Opens for appending and closes again, so that a missing file exists empty afterwards.
 void touch(const std::string& path);
 bool exists(const std::string& path);
@@ -69,8 +83,16 @@ template <class R> std::vector<R> touchAndReadEvery(const std::string& path) {
     return decodeAll<R>(readBytes(path));
 }
 
-// Truncate-write: the file holds exactly `records` afterwards (replaced atomically).
+// Truncate-write: the file holds exactly `records` afterwards (replaced atomically); a partial
+// record at the end of the old file is kept in path + ".rest".
 template <class R> void writeAll(const std::string& path, const std::vector<R>& records) {
+    keepPartialTail(path, R::size);
+    replaceBytes(path, encodeAll(records));
+}
+
+// A work file that one step writes anew for the next to read (it may hold records of another
+// size before): replaced atomically, its earlier contents not kept.
+template <class R> void writeWorkFile(const std::string& path, const std::vector<R>& records) {
     replaceBytes(path, encodeAll(records));
 }
 
@@ -78,8 +100,9 @@ template <class R> void writeOne(const std::string& path, const R& record) {
     writeAll(path, std::vector<R>{record});
 }
 
+// The records in one write, after any partial record at the end is cut off (see appendBytes).
 template <class R> void append(const std::string& path, const std::vector<R>& records) {
-    appendBytes(path, encodeAll(records));
+    appendBytes(path, encodeAll(records), R::size);
 }
 
 template <class R> void appendOne(const std::string& path, const R& record) {
@@ -93,6 +116,7 @@ template <class R>
 void rewriteThrough(const std::string& target, const std::string& scratch, const std::vector<R>& kept) {
     const auto bytes = encodeAll(kept);
     replaceBytes(scratch, bytes);
+    keepPartialTail(target, R::size);
     replaceBytes(target, bytes);
 }
 

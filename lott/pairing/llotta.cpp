@@ -27,7 +27,7 @@ void skickatillbaks(const Parlista& lista) {
     ut.reserve(lista.size());
     for (const auto& s : lista)
         ut.push_back(utanElo(s));
-    store::writeAll(store::fil::LSKICKA, ut);
+    store::writeWorkFile(store::fil::LSKICKA, ut);
 }
 
 char lasVilksy() {

@@ -51,7 +51,7 @@ bool forberedSchweizerStallning(LottState& st, const SchweizerKoppling& k,
     st.schwanrop = 0;
     st.partilista = partier;
     const auto slistac = parningsform(st.parslistac, PartiIndex(partier));
-    store::writeAll(store::fil::LSKICKA, slistac);
+    store::writeWorkFile(store::fil::LSKICKA, slistac);
     // The engine meets the bye under this round's number: games against an earlier bye number
     // (whose record a late entry removed) are handed over as games against it.
     const auto bye = std::find_if(slistac.begin(), slistac.end(),

@@ -6,21 +6,26 @@
 #include "lott/pairing/startlista_fil.h"
 #include "store/filenames.h"
 #include "store/files.h"
+#include "store/journal.h"
 #include "store/tournament.h"
 
 namespace {
 
 // The player list as before the start: every withdrawn player (by start number: two players may
-// share a name) and the bye dropped, the rest renumbered in file order through "BORTEMP", the
-// bye appended when the count is odd; the withdrawal file is emptied.
-void aterstallStartlistan(const std::string& tfil, const std::string& ufil) {
+// share a name) and the bye dropped, the rest renumbered in file order (kept in "BORTEMP"), the
+// bye appended when the count is odd; the withdrawal file emptied. Added to `andringar`, which
+// also holds the games without round 1: the three files change together, since withdrawals
+// kept beside renumbered players would name other players, and withdrawals emptied beside the
+// old list would bring withdrawn players back.
+void aterstallStartlistan(store::Journal& andringar, const std::string& tfil, const std::string& ufil) {
     std::unordered_set<int> utgadda;
     for (const auto& u : store::touchAndReadAll<spelarstructtva>(ufil))
         utgadda.insert(u.nr);
     auto kvar = startlista::utanFrirond(store::readAll<spelarstructtva>(tfil));
     std::erase_if(kvar, [&](const spelarstructtva& s) { return utgadda.count(s.nr) != 0; });
-    startlista::skrivOmnumrerad(tfil, store::fil::BORTEMP, kvar);
-    store::writeAll(ufil, std::vector<spelarstructtva>{});
+    store::writeWorkFile(store::fil::BORTEMP, startlista::numrerade(kvar));
+    andringar.replace(tfil, store::startListWithBye(kvar, store::ByeClub::Nej));
+    andringar.replace(ufil, std::vector<spelarstructtva>{});
 }
 
 std::string medAndelse(std::string namn, char andelse) {
@@ -36,8 +41,11 @@ TaTillbaka::TaTillbaka(const std::string& fnamn) {
         if (p.plausible()) senasterond = std::max(senasterond, p.rond);
     if (senasterond <= 0) return;
     std::erase_if(partier, [&](const partistruct& p) { return p.rond == senasterond; });
-    store::rewriteThrough(fnamn, store::fil::TEMPF, partier);
-    if (senasterond == 1) aterstallStartlistan(medAndelse(fnamn, 'T'), medAndelse(fnamn, 'U'));
+    store::writeWorkFile(store::fil::TEMPF, partier);
+    store::Journal andringar;
+    andringar.replace(fnamn, partier);
+    if (senasterond == 1) aterstallStartlistan(andringar, medAndelse(fnamn, 'T'), medAndelse(fnamn, 'U'));
+    andringar.commit();
 }
 
 int fasenastevalfrirond(int turnnr) {
@@ -52,7 +60,10 @@ void tatillbakavalfrirond(int turnnr) {
     if (senaste < 1) return;
     auto alla = store::touchAndReadEvery<valfristruct>(store::fil::VALFRI);
     std::erase_if(alla, [&](const valfristruct& v) { return v.turnnr == turnnr && v.rond == senaste; });
-    store::rewriteThrough(store::fil::VALFRI, store::fil::TEMPVFRI, alla);
+    store::writeWorkFile(store::fil::TEMPVFRI, alla);
+    store::Journal andringar;
+    andringar.replace(store::fil::VALFRI, alla);
     if (senaste == 1)
-        aterstallStartlistan(store::tournamentFile(turnnr, 'T'), store::tournamentFile(turnnr, 'U'));
+        aterstallStartlistan(andringar, store::tournamentFile(turnnr, 'T'), store::tournamentFile(turnnr, 'U'));
+    andringar.commit();
 }

@@ -69,10 +69,12 @@ NyTurneringUtfall nyTurneringCommit(const NyTurneringVal& val) {
     tillb.elotitel = val.elotitel ? 1 : 0;
     store::writeTillb(tillb);
 
-    if (val.kvalitet == 1) store::appendOne(store::fil::VILKV, vilkstruct{utfall.turnnr});
     // Written for Monrad too; only Swiss-type tournaments ever look it up.
     store::appendOne(store::fil::SELN, vilkenschweizerstruct{val.vilken, utfall.turnnr});
     store::writeText(store::fil::POANGSY, val.poang == 4 ? "1" : "0");
     store::appendOne(store::fil::POANGSYS, poangsystem{val.poang, utfall.turnnr});
+    // Last: a "VILKV" record counts by its presence alone, so a command stopped before the end
+    // must not leave one behind for the number that the next new tournament receives again.
+    if (val.kvalitet == 1) store::appendOne(store::fil::VILKV, vilkstruct{utfall.turnnr});
     return utfall;
 }

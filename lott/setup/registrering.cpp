@@ -55,9 +55,12 @@ RegistreringsUtfall registreraSpelare(const std::vector<spelarstruct>& lista, co
         return utfall;
     }
 
+    // The start list first and "TURN" last: a tournament in "TURN" always has its start list, and
+    // a start list written without its "TURN" record is written again under the same number by
+    // the next registration.
+    store::writeAll(store::tournamentFile(utfall.turnnr, 'T'), startlistaAvInskrivning(lista, skicka.system));
+    store::writeText(store::fil::SLUMPT, skicka.system == 0 ? "monradja" : "monradnej");
     store::appendOne(store::fil::TURN,
                      turneringsstruct{utfall.turnnr, skicka.tnamn, skicka.antalronder, skicka.system});
-    store::writeText(store::fil::SLUMPT, skicka.system == 0 ? "monradja" : "monradnej");
-    store::writeAll(store::tournamentFile(utfall.turnnr, 'T'), startlistaAvInskrivning(lista, skicka.system));
     return utfall;
 }

@@ -12,6 +12,7 @@
 #include "resources/lott/messages.h"
 #include "store/filenames.h"
 #include "store/files.h"
+#include "store/journal.h"
 #include "store/text.h"
 #include "store/tournament.h"
 #include "ui/app.h"
@@ -22,6 +23,8 @@ using namespace lottres;
 
 FDemoWin::FDemoWin() : ui::MainWindow("Turneringsverktyg", commandsMenu()) {
     state_.vilkpaint = 0;
+    // A command stopped in the middle of its journal is finished before anything is read.
+    store::finishJournal();
     // A program that ended while a dialog was open starts free again.
     stangKommando();
     // An empty directory becomes a valid, empty tournament directory.

@@ -84,8 +84,7 @@ void LaddaPeriodDialog::rankingberakna() {
     if (ui::TEnkel(this, RUTA_ERSATT_RANKING).Execute() != 1) return;
     if (periodenVerkstalld(state_.globperiod) && ui::TEnkel(this, RUTA_REDAN_VERKSTALLD).Execute() != 1)
         return;
-    verkstallRankingberakning();
-    noteraVerkstalld(state_.globperiod);
+    verkstallRankingberakning(state_.globperiod);
 }
 
 void LaddaPeriodDialog::hjalp() {

@@ -6,7 +6,9 @@
 #include <unordered_map>
 
 #include "rank/rating/rankingfunk.h"
+#include "rank/berakning/verkstallda_perioder.h"
 #include "store/files.h"
+#include "store/journal.h"
 
 namespace rank {
 
@@ -61,8 +63,13 @@ void rankingberaknaFiler(int period) {
     store::writeAll(fil::STEMP, rankingberakna(spel, alla, talla, period));
 }
 
-void verkstallRankingberakning() {
-    store::writeAll(fil::SPEL, store::touchAndReadAll<spelarstruct>(fil::STEMP));
+void verkstallRankingberakning(int period) {
+    // The new ratings and the note that the period is committed go together: new ratings without
+    // the note would let the period's games be counted again without the question.
+    store::Journal andringar;
+    andringar.replace(fil::SPEL, store::touchAndReadAll<spelarstruct>(fil::STEMP));
+    andringar.append(fil::VERKPER, std::vector<verkstalldperiodstruct>{{period}});
+    andringar.commit();
 }
 
 } // namespace rank

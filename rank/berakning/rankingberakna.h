@@ -26,7 +26,8 @@ int nyRanking(int ranking, double spelplus, double turneringsplus);
 // missing) into "STEMP"; "SPEL" is not changed.
 void rankingberaknaFiler(int period);
 
-// Commits a recalculation: "SPEL" replaced by the records of "STEMP", in order.
-void verkstallRankingberakning();
+// Commits a recalculation of `period`: "SPEL" replaced by the records of "STEMP", in order, and
+// the period noted as committed ("VERKPER"), both or neither.
+void verkstallRankingberakning(int period);
 
 } // namespace rank

@@ -6,6 +6,7 @@
 #include "rank/register/namn.h"
 #include "rank/results/partiresultat.h"
 #include "store/files.h"
+#include "store/journal.h"
 #include "store/text.h"
 
 namespace rank {
@@ -95,8 +96,12 @@ std::optional<allastruct> senastePartiMot(const std::string& motstandare) {
 }
 
 void verkstallResultat() {
-    store::append(fil::ALLA, store::touchAndReadAll<allastruct>(fil::ALA));
-    store::append(fil::TALLA, store::touchAndReadAll<tallastruct>(fil::TALA));
+    // The games and the tournament changes of one entry count together or not at all.
+    store::Journal andringar;
+    if (auto alla = store::touchAndReadAll<allastruct>(fil::ALA); !alla.empty()) andringar.append(fil::ALLA, alla);
+    if (auto talla = store::touchAndReadAll<tallastruct>(fil::TALA); !talla.empty())
+        andringar.append(fil::TALLA, talla);
+    andringar.commit();
 }
 
 } // namespace rank

@@ -6,6 +6,7 @@
 #include "resources/rank/menu.h"
 #include "resources/rank/messages.h"
 #include "store/files.h"
+#include "store/journal.h"
 #include "ui/help.h"
 #include "ui/message_box.h"
 
@@ -14,6 +15,8 @@ using namespace rankres;
 namespace rank {
 
 FDemoWin::FDemoWin() : ui::MainWindow("Rankingverktyg", commandsMenu()) {
+    // A command stopped in the middle of its journal is finished before anything is read.
+    store::finishJournal();
     // A program that ended while a dialog was open starts free again.
     kommando::stang();
 

@@ -130,8 +130,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzzstod::medFilfel([&] {
         rankingberaknaFiler(period);
         if (!periodenVerkstalld(period)) {
-            verkstallRankingberakning();
-            noteraVerkstalld(period);
+            verkstallRankingberakning(period);
         }
         rankingsortera(store::touchAndReadAll<spelarstruct>(fil::SPEL));
     });

@@ -158,7 +158,7 @@ TEST_F(RankingberaknaFiler, RecalculationGoesToStempAndTheCommitCopiesIt) {
     EXPECT_EQ(testbytes::fileBytes(fil::STEMP), vantad);
     EXPECT_TRUE(store::exists(fil::TALLA)) << "a missing TALLA is created empty";
 
-    verkstallRankingberakning();
+    verkstallRankingberakning(P);
     EXPECT_EQ(testbytes::fileBytes(fil::SPEL), vantad);
 }
 

@@ -7,6 +7,7 @@
 #include "store/clock.h"
 #include "store/filenames.h"
 #include "store/files.h"
+#include "store/journal.h"
 #include "tools/ratingbridge/periodlista.h"
 #include "tools/ratingbridge/rankingexport.h"
 
@@ -19,6 +20,8 @@ ExportDialog::ExportDialog() : ui::Dialog(nullptr, ratingbridgeFonster()) {
 }
 
 void ExportDialog::FormCreate() {
+    // A result entry that rank did not finish is finished before "TALLA" is read.
+    store::finishJournal();
     // "TALLA" stays the start directory's, wherever the directory list goes.
     filer_ = ratingbridge::Ratingfiler::i(std::filesystem::current_path().string());
     lasTurneringar();

@@ -6,6 +6,7 @@
 
 #include "store/filenames.h"
 #include "store/files.h"
+#include "store/journal.h"
 #include "store/tournament.h"
 #include "store/whole_number.h"
 #include "tools/resultfix/resultatord.h"
@@ -67,6 +68,8 @@ std::vector<R> ersattEgna(std::vector<R> partier, Egen egen, const Byte& b, cons
 template <class R, class Egen, class Tolka>
 Status korrigera(const std::string& fil, const std::string& spelarfil, const Byte& b, Egen egen,
                  Tolka tolka) {
+    // A take-back that lott did not finish would otherwise overwrite this correction later.
+    store::finishJournal();
     // Every whole record, damaged ones included, so that the rewrite keeps them.
     store::touch(fil);
     const auto alla = store::decodeAll<R>(store::readBytes(fil));
