@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -106,6 +107,13 @@ void writeText(const std::string& path, const std::string& utf8) {
 void writeReport(const std::string& path, const std::string& utf8) {
     const std::string bytes = toCp1252(utf8);
     replaceThroughRename(path, std::vector<std::uint8_t>(bytes.begin(), bytes.end()), false);
+}
+
+bool writeIfChanged(const std::string& path, const std::string& bytes) {
+    const auto old = readBytesIfPresent(path);
+    if (old.size() == bytes.size() && std::equal(old.begin(), old.end(), bytes.begin())) return false;
+    replaceThroughRename(path, std::vector<std::uint8_t>(bytes.begin(), bytes.end()), false);
+    return true;
 }
 
 } // namespace store
