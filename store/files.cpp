@@ -3,9 +3,9 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 
@@ -111,7 +111,9 @@ void writeReport(const std::string& path, const std::string& utf8) {
 
 bool writeIfChanged(const std::string& path, const std::string& bytes) {
     const auto old = readBytesIfPresent(path);
-    if (old.size() == bytes.size() && std::equal(old.begin(), old.end(), bytes.begin())) return false;
+    // Compared as bytes: a char holding å is negative where the file's byte is not.
+    if (old.size() == bytes.size() && (old.empty() || std::memcmp(old.data(), bytes.data(), old.size()) == 0))
+        return false;
     replaceThroughRename(path, std::vector<std::uint8_t>(bytes.begin(), bytes.end()), false);
     return true;
 }
