@@ -3,7 +3,6 @@
 // does next. Reads the tournament files as they are, without creating or changing any.
 #pragma once
 #include <string>
-#include <utility>
 #include <vector>
 
 // A round that has been paired (its round list shown, or result entry opened on it) and whose
@@ -11,7 +10,6 @@
 struct LottadRond {
     int turnnr = 0;
     int rond = 0;
-    std::vector<std::pair<int, int>> par; // its boards: white's and black's start numbers
 };
 
 struct Oversiktsrad {

@@ -2,6 +2,7 @@
 #include "lott/shell/actions.h"
 #include "lott/shell/fdemo_win.h"
 #include "lott/shell/plug_ins.h"
+#include "lott/webb/turneringsdata.h"
 #include "ui/message_box.h"
 
 namespace {
@@ -14,6 +15,7 @@ bool lottaNastaRond(FDemoWin& w) {
     parning::lottning(s);
     if (s.grans < kGransLast && s.ejronditurn == 0) {
         s.lottad = {s.turnnr, s.valdrond};
+        s.lottadePar = webb::parAvLista(s.slistab, s.vilkpaint != 2);
         return true;
     }
     ui::TEnkel(&w, s.ejronditurn == 1 ? 27 : 20).Execute();

@@ -20,7 +20,9 @@ std::string turneringsSida(const Turneringsdata& t, const std::string& titel, co
     if (titel != t.turnering.tnamn) s.flik = titel + " – " + t.turnering.tnamn;
     s.underrubrik = underrubrik;
     s.stilmall = std::string("../") + sw::kStilmall;
-    s.meny = {{"../index.html", "Alla turneringar"}, {"index.html", t.turnering.tnamn}, {kDeltagareFil, "Deltagare"}};
+    s.meny = {{"../index.html", "Alla turneringar"},
+              {"index.html", t.turnering.tnamn},
+              {kDeltagareFil, "Deltagare"}};
     const int n = spelade(t);
     if (n > 0) {
         s.meny.push_back({stallningFil(n), "Ställning"});

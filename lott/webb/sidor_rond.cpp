@@ -23,7 +23,8 @@ std::vector<std::string> bordsrad(int bord, const reports::PlayerIndex& spelare,
         const auto* p = spelare.find(nr);
         return p ? p->namn : std::string();
     };
-    return {std::to_string(bord), std::to_string(vit), namn(vit), resultat, std::to_string(svart), namn(svart)};
+    return {std::to_string(bord),  std::to_string(vit), namn(vit), resultat,
+            std::to_string(svart), namn(svart)};
 }
 
 } // namespace

@@ -102,7 +102,8 @@ Webbsida korstabell(const Turneringsdata& t, const std::vector<spelarstructc>& s
     for (int r = 1; r <= in.valdrond; ++r)
         kolumn(tab, "R" + std::to_string(r), false);
     for (std::size_t i = 0; i < rader.size(); ++i) {
-        std::vector<std::string> rad{std::to_string(i + 1), rader[i]->namn, reports::gcvtText(rader[i]->poang, 3),
+        std::vector<std::string> rad{std::to_string(i + 1), rader[i]->namn,
+                                     reports::gcvtText(rader[i]->poang, 3),
                                      reports::gcvtText(rader[i]->kvalitet, 3)};
         rad.insert(rad.end(), celler[i].begin(), celler[i].end());
         tab.rader.push_back(std::move(rad));

@@ -45,7 +45,7 @@ std::vector<std::pair<int, int>> parAvLista(const std::vector<spelarstructtva>& 
     return par;
 }
 
-std::vector<Turneringsdata> lasTurneringar(const LottadRond& lottad) {
+std::vector<Turneringsdata> lasTurneringar(const Lottad& lottad) {
     using store::readAllIfPresent;
     const auto turneringar = readAllIfPresent<turneringsstruct>(store::fil::TURN);
     std::vector<Turneringsdata> ut;
@@ -62,7 +62,8 @@ std::vector<Turneringsdata> lasTurneringar(const LottadRond& lottad) {
         d.turnering = t;
         d.poangval = store::poangval(poangsys, nr);
         d.schweizer = store::vilkenSchweizer(seln, nr);
-        d.progressiv = std::any_of(vilkv.begin(), vilkv.end(), [nr](const vilkstruct& v) { return v.intnr == nr; });
+        d.progressiv =
+            std::any_of(vilkv.begin(), vilkv.end(), [nr](const vilkstruct& v) { return v.intnr == nr; });
         d.spelare = readAllIfPresent<spelarstructtva>(store::tournamentFile(nr, 'T'));
         if (d.poangval == 4) {
             if (!valfriaLasta) allaValfria = readAllIfPresent<valfristruct>(store::fil::VALFRI);

@@ -6,11 +6,18 @@
 #include <utility>
 #include <vector>
 
-#include "lott/oversikt.h"
 #include "lott/results/spelarstructc.h"
 #include "store/records.h"
 
 namespace webb {
+
+// The round the running program has paired and whose results are not in yet, with its boards
+// (white's and black's start numbers); pairings are not stored until results are.
+struct Lottad {
+    int turnnr = 0;
+    int rond = 0;
+    std::vector<std::pair<int, int>> par;
+};
 
 struct Turneringsdata {
     turneringsstruct turnering;
@@ -44,8 +51,8 @@ std::string poangText(const Turneringsdata& t);
 std::vector<std::pair<int, int>> parAvLista(const std::vector<spelarstructtva>& lista, bool omvand);
 
 // Every tournament of "TURN", in file order, read without creating or changing any file.
-// `lottad` names the round the running program has paired and `lottadePar` its boards.
-std::vector<Turneringsdata> lasTurneringar(const LottadRond& lottad);
+// `lottad` names the round the running program has paired, with its boards.
+std::vector<Turneringsdata> lasTurneringar(const Lottad& lottad);
 
 // The standings after round `rond`: the games of rounds 1..rond only, best first, withdrawn
 // players marked, the bye included (renderers leave it out).

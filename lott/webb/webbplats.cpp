@@ -38,8 +38,9 @@ std::vector<std::string> mappar(const std::vector<Turneringsdata>& alla) {
     std::set<std::string> tagna;
     for (const auto& t : alla) {
         std::string namn = store::safeFileName(t.turnering.tnamn);
-        if (tagna.count(namn)) namn = store::safeFileName(t.turnering.tnamn, "_" + std::to_string(t.turnering.filnamnint)) +
-                                      "_" + std::to_string(t.turnering.filnamnint);
+        if (tagna.count(namn))
+            namn = store::safeFileName(t.turnering.tnamn, "_" + std::to_string(t.turnering.filnamnint)) +
+                   "_" + std::to_string(t.turnering.filnamnint);
         tagna.insert(namn);
         ut.push_back(namn);
     }
@@ -84,8 +85,8 @@ Utfall skrivWebbplats(const std::vector<Turneringsdata>& alla, const std::string
     for (std::size_t i = 0; i < alla.size(); ++i) {
         const auto& t = alla[i];
         // Newest first: "TURN" holds the tournaments in the order they were made.
-        lankar.insert(lankar.begin(), {namn[i], t.turnering.tnamn, lottningsText(t), spelade(t),
-                                       t.turnering.antalronder});
+        lankar.insert(lankar.begin(),
+                      {namn[i], t.turnering.tnamn, lottningsText(t), spelade(t), t.turnering.antalronder});
         if (i < hoppaOver.size() && hoppaOver[i]) continue;
         const std::string mapp = rot + "/" + namn[i];
         sw::skapaMapp(mapp);
@@ -104,7 +105,7 @@ namespace {
 
 // What a tournament's pages are made from, as sizes and modification times of its files and of
 // the directory's shared files, with the round the program has paired.
-std::string signatur(const Turneringsdata& t, const std::string& gemensam, const LottadRond& lottad) {
+std::string signatur(const Turneringsdata& t, const std::string& gemensam, const Lottad& lottad) {
     std::string s = gemensam;
     for (char ext : {'T', 'R', 'U', 'P', 'E', 'G', 'K'}) {
         std::error_code ec;
@@ -124,8 +125,8 @@ std::string signatur(const Turneringsdata& t, const std::string& gemensam, const
 
 std::string gemensamSignatur() {
     std::string s;
-    for (const char* f : {store::fil::TURN, store::fil::POANGSYS, store::fil::SELN, store::fil::VILKV,
-                          store::fil::VALFRI}) {
+    for (const char* f :
+         {store::fil::TURN, store::fil::POANGSYS, store::fil::SELN, store::fil::VILKV, store::fil::VALFRI}) {
         std::error_code ec;
         const auto storlek = fs::file_size(f, ec);
         s += ec ? std::string("-") : std::to_string(storlek);
@@ -145,7 +146,7 @@ bool kanSkrivas() {
 }
 
 std::map<int, std::string> Webbplats::signaturerNu(const std::vector<Turneringsdata>& alla,
-                                                   const LottadRond& lottad) const {
+                                                   const Lottad& lottad) const {
     const std::string gemensam = gemensamSignatur();
     std::map<int, std::string> nya;
     for (const auto& t : alla)
@@ -153,11 +154,11 @@ std::map<int, std::string> Webbplats::signaturerNu(const std::vector<Turneringsd
     return nya;
 }
 
-void Webbplats::borja(const LottadRond& lottad) {
+void Webbplats::borja(const Lottad& lottad) {
     signaturer_ = signaturerNu(lasTurneringar(lottad), lottad);
 }
 
-std::string Webbplats::skriv(const LottadRond& lottad, bool allt) {
+std::string Webbplats::skriv(const Lottad& lottad, bool allt) {
     const auto alla = lasTurneringar(lottad);
     auto nya = signaturerNu(alla, lottad);
     std::vector<bool> hoppaOver(alla.size(), false);
@@ -169,17 +170,19 @@ std::string Webbplats::skriv(const LottadRond& lottad, bool allt) {
         nagon = nagon || !hoppaOver[i];
     }
     // Nothing changed: the site stays as it is (and is not made where there is none).
-    if (nagon || signaturer_.size() != nya.size()) senaste_ = skrivWebbplats(alla, sw::kMapp, hoppaOver);
-    else senaste_ = {};
+    if (nagon || signaturer_.size() != nya.size())
+        senaste_ = skrivWebbplats(alla, sw::kMapp, hoppaOver);
+    else
+        senaste_ = {};
     signaturer_ = std::move(nya);
     return sw::kMapp;
 }
 
-std::string Webbplats::uppdatera(const LottadRond& lottad) {
+std::string Webbplats::uppdatera(const Lottad& lottad) {
     return skriv(lottad, false);
 }
 
-std::string Webbplats::publicera(const LottadRond& lottad) {
+std::string Webbplats::publicera(const Lottad& lottad) {
     return skriv(lottad, true);
 }
 

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "lott/oversikt.h"
 #include "lott/webb/sidor.h"
 
 namespace webb {
@@ -40,14 +39,15 @@ class Webbplats {
   public:
     // Takes the tournaments as they are at the program's start as published: a site is made or
     // changed only by a change to a tournament or by `publicera`.
-    void borja(const LottadRond& lottad);
-    std::string uppdatera(const LottadRond& lottad);
-    std::string publicera(const LottadRond& lottad);
+    void borja(const Lottad& lottad);
+    std::string uppdatera(const Lottad& lottad);
+    std::string publicera(const Lottad& lottad);
     const Utfall& senaste() const { return senaste_; }
 
   private:
-    std::string skriv(const LottadRond& lottad, bool allt);
-    std::map<int, std::string> signaturerNu(const std::vector<Turneringsdata>& alla, const LottadRond& lottad) const;
+    std::string skriv(const Lottad& lottad, bool allt);
+    std::map<int, std::string> signaturerNu(const std::vector<Turneringsdata>& alla,
+                                            const Lottad& lottad) const;
     std::map<int, std::string> signaturer_; // per tournament: its files' sizes and times
     Utfall senaste_;
 };

@@ -18,6 +18,7 @@ const ui::MenuResource& commandsMenu() {
                  {CM_RONDLISTA, "&Rondlista", "Lotta nästa rond och visa rondlistan"},
                  {CM_TIDIGARE, "&Tidigare Resultat", "Visa resultaten från en spelad rond"},
                  {CM_SLUTRAPPORT, "&Slutrapport", "Visa slutrapporten med korstabell"},
+                 {CM_PUBLICERA, "Publicera webbsida", "Skriv webbplatsen i mappen webb och visa mappen"},
                  {0, "", ""},
                  {CM_AVSLUTA, "&Avsluta", "Avsluta programmet"},
              }},

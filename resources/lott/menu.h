@@ -33,6 +33,7 @@ enum Cmd {
     CM_FONT = 1673,
     CM_HJALP = 992,
     CM_ABOUT = 991,
+    CM_PUBLICERA = 9200, // the tournament web site, written again and its folder shown
     // the report window's menu
     CM_SKRIVUT = 2213,
     CM_SIDINSTALLNINGAR = 2214, // answered by the main window too: the printer set-up dialog

@@ -169,6 +169,11 @@ const std::vector<ui::Message>& messages() {
         {2357, "", {"Ska rondlistan innehålla startnummer (förutom", "namn etc)?"}, {"Ja", "Nej"}},
         // The About box: the program title and its version line.
         {ABOUT, "Om programmet", {"Turneringsverktyg", "Version 0.1"}, {"OK"}},
+        {WEBB_PUBLICERAD,
+         "Publicera webbsida",
+         {"Webbplatsen finns i mappen webb i turneringsmappen.",
+          "Kopiera mappen till klubbens webbhotell eller till en synkad mapp."},
+         {"OK"}},
     };
     return catalogue;
 }
