@@ -21,6 +21,7 @@ enum Cmd {
     CM_ANGRA = 122,
     CM_RANKINGBERAKNA = 123,
     CM_OM = 115,
+    CM_PUBLICERA = 9200, // the lists on the web site in webb/
     // the list window's menu
     CM_SKRIVUT = 2213,
     CM_SIDINSTALLNING = 2214,
