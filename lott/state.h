@@ -4,6 +4,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "lott/oversikt.h"
@@ -31,6 +32,7 @@ struct LottState {
     int hamtadfran = 0;     // the tournament whose players "&Hämta spelare" loaded
     int finnsutgadda = 0;   // the tournament of the last standings has withdrawn players
     LottadRond lottad;      // the round paired last, until its results are in (the overview)
+    std::vector<std::pair<int, int>> lottadePar; // its boards: white's and black's start numbers
 
     // In-memory lists, freed by number through rensalistab.
     std::vector<spelarstructtva> slistab;  // player list (list 0/1), file order

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -191,6 +192,15 @@ void writeText(const std::string& path, const std::string& utf8) {
 void writeReport(const std::string& path, const std::string& utf8) {
     const std::string bytes = toCp1252(utf8);
     replaceThroughRename(path, std::vector<std::uint8_t>(bytes.begin(), bytes.end()), false);
+}
+
+bool writeIfChanged(const std::string& path, const std::string& bytes) {
+    const auto old = readBytesIfPresent(path);
+    // Compared as bytes: a char holding å is negative where the file's byte is not.
+    if (old.size() == bytes.size() && (old.empty() || std::memcmp(old.data(), bytes.data(), old.size()) == 0))
+        return false;
+    replaceThroughRename(path, std::vector<std::uint8_t>(bytes.begin(), bytes.end()), false);
+    return true;
 }
 
 } // namespace store

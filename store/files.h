@@ -130,5 +130,9 @@ void writeText(const std::string& path, const std::string& utf8);
 // disk first: a report is made again from the data files whenever it is shown, so losing the
 // newest copy in a power failure costs nothing, and publishing a page never waits for the disk.
 void writeReport(const std::string& path, const std::string& utf8);
+// --- pages of the web site (UTF-8 as they are) ---
+// Replaces the file by `bytes` as writeReport does, but only when its contents differ, so that a
+// site refreshed after every command rewrites only the pages that changed. True when written.
+bool writeIfChanged(const std::string& path, const std::string& bytes);
 
 } // namespace store

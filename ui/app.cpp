@@ -1,8 +1,11 @@
 #include "ui/app.h"
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
 #include <QPageSetupDialog>
 #include <QScreen>
+#include <QUrl>
 
 #include "ui/automation.h"
 #include "ui/detail/printer.h"
@@ -47,6 +50,16 @@ QPrinter& sharedPrinter() {
     return printer;
 }
 } // namespace detail
+
+bool openFolder(const std::string& path) {
+    if (automation::enabled()) {
+        if (auto* l = detail::listener()) l->folderOpened(path);
+        return true;
+    }
+    if (QGuiApplication::platformName() == "offscreen") return false;
+    const QString absolute = QDir(QString::fromStdString(path)).absolutePath();
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(absolute));
+}
 
 void printerSetup(Window* parent) {
     if (automation::enabled()) return;

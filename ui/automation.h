@@ -14,6 +14,8 @@ struct Listener {
     virtual void windowClosed(const std::string& caption) = 0;
     virtual void captionChanged(const std::string& caption) = 0;
     virtual void messageShown(int number) = 0;
+    // A program asked to show a folder in the desktop's file manager (none is started).
+    virtual void folderOpened(const std::string& /*path*/) {}
 };
 
 void enable(Listener* listener); // before the program starts

@@ -104,6 +104,28 @@ std::string valfriCell(const spelarstructc& player, int rond, const std::vector<
 
 } // namespace
 
+std::vector<std::vector<std::string>> crossTableCells(const ReportInput& in) {
+    const bool fri = valfritt(in);
+    const auto rows = drawnRows(in.stallning);
+    // Places count drawn rows only, so the bye never takes a place.
+    std::unordered_map<int, int> placeOf;
+    std::unordered_map<int, const spelarstructc*> byNr;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        placeOf.emplace(rows[i]->nr, static_cast<int>(i + 1));
+    for (const auto& s : in.stallning)
+        byNr.emplace(s.nr, &s);
+    const GameIndex games(in.partier);
+
+    std::vector<std::vector<std::string>> cells(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const spelarstructc& s = *rows[i];
+        for (int r = 1; r <= in.valdrond; ++r)
+            cells[i].push_back(fri ? valfriCell(s, r, in.valfria, placeOf)
+                                   : crossCell(s, games.find(r, s.nr), in.valdrond, placeOf, byNr));
+    }
+    return cells;
+}
+
 ReportContent slutrapportContent(const ReportInput& in) {
     const bool fri = valfritt(in);
     const auto rows = drawnRows(in.stallning);
@@ -121,15 +143,7 @@ ReportContent slutrapportContent(const ReportInput& in) {
     // before "Kvalité" begins), so that nothing overlaps and the columns read straight down.
     c.headings = {{3, "Spelare"}, {poangX - 1.5, "Poäng"}, {kvalX, "Kvalité"}, {firstCell, "Motståndare"}};
 
-    // Places count drawn rows only, so the bye never takes a place.
-    std::unordered_map<int, int> placeOf;
-    std::unordered_map<int, const spelarstructc*> byNr;
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        placeOf.emplace(rows[i]->nr, static_cast<int>(i + 1));
-    for (const auto& s : in.stallning)
-        byNr.emplace(s.nr, &s);
-    const GameIndex games(in.partier);
-
+    const auto cells = crossTableCells(in);
     const double spacing = cellSpacing(in.valdrond);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const spelarstructc& s = *rows[i];
@@ -140,8 +154,7 @@ ReportContent slutrapportContent(const ReportInput& in) {
         row.cells.push_back({poangX, store::decimalText(s.poang, 3)});
         row.cells.push_back({kvalX, store::decimalText(s.kvalitet, 3)});
         for (int r = 1; r <= in.valdrond; ++r) {
-            const std::string cell = fri ? valfriCell(s, r, in.valfria, placeOf)
-                                         : crossCell(s, games.find(r, s.nr), in.valdrond, placeOf, byNr);
+            const std::string& cell = cells[i][static_cast<std::size_t>(r - 1)];
             if (!cell.empty()) row.cells.push_back({firstCell + (r - 1) * spacing, cell});
         }
         c.rows.push_back(std::move(row));

@@ -25,10 +25,33 @@ int groupsPerPage(const rankingstruct& g) {
     return n > 0 ? n : 1;
 }
 
+std::vector<GroupStanding> groupStandings(const ReportInput& in) {
+    const rankingstruct& g = in.grupper;
+    // A damaged count stops at the most groups a readable ".G" record can hold, instead of drawing
+    // empty groups without end; the players are sorted into their groups once.
+    const int antalgr = std::min(g.antalgr, kStorstaStartnummer);
+    std::vector<GroupStanding> out(static_cast<std::size_t>(std::max(antalgr, 0)));
+    for (std::size_t i = 0; i < out.size(); ++i)
+        out[i].grupp = static_cast<int>(i + 1);
+    for (const auto* s : drawnRows(in.stallning))
+        if (s->rankinggrupp >= 1 && s->rankinggrupp <= antalgr)
+            out[static_cast<std::size_t>(s->rankinggrupp - 1)].members.push_back(s);
+    for (auto& group : out) {
+        const auto& members = group.members;
+        // The players tied for the lead share the group prize.
+        std::size_t leaders = members.empty() ? 0 : 1;
+        while (leaders < members.size() && members[leaders]->poang == members[0]->poang &&
+               (g.delasellerej != 1 || members[leaders]->kvalitet == members[0]->kvalitet))
+            ++leaders;
+        group.leaders = leaders;
+        group.prize = leaders > 0 ? g.rpris / static_cast<long>(leaders) : 0;
+    }
+    return out;
+}
+
 ReportContent rankinggruppContent(const ReportInput& in) {
     constexpr double origin = 50.0 / 5 - 7;
     const rankingstruct& g = in.grupper;
-    const auto rows = drawnRows(in.stallning);
 
     ReportContent c;
     c.title = in.tnamn + " rankinggrupper rond " + std::to_string(in.valdrond);
@@ -37,16 +60,11 @@ ReportContent rankinggruppContent(const ReportInput& in) {
     c.firstRowGap = 1.5; // the first group heading clears the title, as rows do elsewhere
 
     const int perPage = groupsPerPage(g);
-    // A damaged count stops at the most groups a readable ".G" record can hold, instead of drawing
-    // empty groups without end; the players are sorted into their groups once.
-    const int antalgr = std::min(g.antalgr, kStorstaStartnummer);
-    std::vector<std::vector<const spelarstructc*>> medlemmar(static_cast<std::size_t>(std::max(antalgr, 0)) +
-                                                             1);
-    for (const auto* s : rows)
-        if (s->rankinggrupp >= 1 && s->rankinggrupp <= antalgr)
-            medlemmar[static_cast<std::size_t>(s->rankinggrupp)].push_back(s);
+    const auto groups = groupStandings(in);
+    const int antalgr = static_cast<int>(groups.size());
     std::size_t pageStart = 0;
-    for (int grupp = 1; grupp <= antalgr; ++grupp) {
+    for (const auto& group : groups) {
+        const int grupp = group.grupp;
         Row heading;
         heading.heading = true;
         heading.gap = 1.2;
@@ -56,13 +74,9 @@ ReportContent rankinggruppContent(const ReportInput& in) {
                          {origin + 61, "Pris"}};
         c.rows.push_back(std::move(heading));
 
-        const auto& members = medlemmar[static_cast<std::size_t>(grupp)];
-        // The players tied for the lead share the group prize.
-        std::size_t leaders = members.empty() ? 0 : 1;
-        while (leaders < members.size() && members[leaders]->poang == members[0]->poang &&
-               (g.delasellerej != 1 || members[leaders]->kvalitet == members[0]->kvalitet))
-            ++leaders;
-        const long prize = leaders > 0 ? g.rpris / static_cast<long>(leaders) : 0;
+        const auto& members = group.members;
+        const std::size_t leaders = group.leaders;
+        const long prize = group.prize;
 
         for (std::size_t i = 0; i < members.size(); ++i) {
             const spelarstructc& s = *members[i];

@@ -43,6 +43,12 @@ std::string tieBreakHeading(const ReportInput& in, Band band) {
 
 } // namespace
 
+std::string standingsPointsText(const spelarstructc& s) {
+    std::string points = pointsText(s.poang);
+    if (s.antalvita > 0) points += "(" + std::to_string(s.antalvita) + ")";
+    return points;
+}
+
 ReportContent stallningContent(const ReportInput& in, Band band) {
     const auto rows = drawnRows(in.stallning);
     const StandingsColumns k = columnsFor(in, rows);
@@ -78,9 +84,7 @@ ReportContent stallningContent(const ReportInput& in, Band band) {
             row.cells.push_back(
                 {k.rankingX, std::to_string(s.ranking) + " (" + ratingChangeText(s.rankingandring) + ")"});
         if (k.elo && s.elo > 0) row.cells.push_back({k.eloX, std::to_string(s.elo)});
-        std::string points = pointsText(s.poang);
-        if (s.antalvita > 0) points += "(" + std::to_string(s.antalvita) + ")";
-        row.cells.push_back({k.poang, points});
+        row.cells.push_back({k.poang, standingsPointsText(s)});
         row.cells.push_back({k.kval, store::decimalText(s.kvalitet, 3)});
         if (k.prize && in.pengarfinns && s.pris > 0) row.cells.push_back({k.pris, std::to_string(s.pris)});
         c.rows.push_back(std::move(row));

@@ -4,6 +4,7 @@
 #include "lott/shell/fdemo_win.h"
 #include "lott/shell/plug_ins.h"
 #include "store/clock.h"
+#include "lott/webb/turneringsdata.h"
 #include "ui/message_box.h"
 
 namespace {
@@ -17,6 +18,7 @@ bool lottaNastaRond(FDemoWin& w) {
     if (s.grans < kGransLast && s.ejronditurn == 0) {
         s.lottad = {s.turnnr, s.valdrond};
         fide::noteraRonddatum(s.turnnr, s.valdrond, store::localNow()); // the report's round date
+        s.lottadePar = webb::parAvLista(s.slistab, s.vilkpaint != 2);
         return true;
     }
     ui::TEnkel(&w, s.ejronditurn == 1 ? 27 : 20).Execute();

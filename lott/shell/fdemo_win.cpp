@@ -61,14 +61,19 @@ FDemoWin::FDemoWin() : ui::MainWindow("Turneringsverktyg", commandsMenu()) {
     onCommand(CM_ABOUT, [this] { CmAbout(); });
     onCommand(CM_HANDBOK, [] { ui::showGuide(); });
     onCommand(CM_SIDINSTALLNINGAR, [this] { CmFilePrinterSetup(); });
+    onCommand(CM_PUBLICERA, [this] { Publicera(); });
 
     onMessage(MSG_REGISTRERING, [this] { EvDialogClosed(); });
     onMessage(MSG_TILLBEHOR, [this] { EvDialogClosedb(); });
     onMessage(MSG_UTFOR, [this] { EvDialogClosedc(); });
     onMessage(MSG_LADDADE, [this] { EvDialogClosedd(); });
 
-    onRefresh([this] { visaOversikt(); });
+    onRefresh([this] {
+        visaOversikt();
+        uppdateraWebb();
+    });
     visaOversikt();
+    webb_.borja(lottad());
 }
 
 // The working folder as the user knows it: "~/turneringar" for a folder in the home folder.
@@ -168,6 +173,26 @@ void FDemoWin::CmAbout() {
 
 void FDemoWin::CmDemoExit() {
     close();
+}
+
+webb::Lottad FDemoWin::lottad() const {
+    return {state_.lottad.turnnr, state_.lottad.rond, state_.lottadePar};
+}
+
+// Only a directory with tournaments gets a site, and one the program may not write is left as it
+// is: a refresh never fails a command.
+void FDemoWin::uppdateraWebb() {
+    if (!webb::kanSkrivas()) return;
+    webb_.uppdatera(lottad());
+}
+
+void FDemoWin::Publicera() {
+    if (!webb::kanSkrivas()) {
+        ui::TEnkel(this, WEBB_PUBLICERAD).Execute();
+        return;
+    }
+    const std::string mapp = webb_.publicera(lottad());
+    if (!ui::openFolder(mapp)) ui::TEnkel(this, WEBB_PUBLICERAD).Execute();
 }
 
 void FDemoWin::CmFilePrinterSetup() {

@@ -5,6 +5,7 @@
 
 #include "lott/kommando.h"
 #include "lott/state.h"
+#include "lott/webb/webbplats.h"
 #include "ui/main_window.h"
 
 class FDemoWin : public ui::MainWindow {
@@ -34,10 +35,13 @@ class FDemoWin : public ui::MainWindow {
     void CmAbout();
     void CmDemoExit();
     void CmFilePrinterSetup();
+    void Publicera();
 
     // The overview of the folder's tournaments in the client area, read afresh from the files;
     // the ui layer runs it after every command, message and closed window.
     void visaOversikt();
+    // The tournament web site brought up to date with the files; run with the overview.
+    void uppdateraWebb();
 
     // Private messages.
     void EvDialogClosed();
@@ -46,5 +50,7 @@ class FDemoWin : public ui::MainWindow {
     void EvDialogClosedd();
 
   private:
+    webb::Lottad lottad() const; // the round paired last, for the site
     LottState state_;
+    webb::Webbplats webb_;
 };

@@ -6,6 +6,7 @@
 #include "rank/berakning/verkstallda_perioder.h"
 #include "rank/lists/listor.h"
 #include "rank/lists/ranking_html.h"
+#include "rank/lists/ranking_webb.h"
 #include "rank/lists/rankingrapport.h"
 #include "rank/lists/rankingsortera.h"
 #include "rank/rating/period.h"
@@ -27,7 +28,15 @@ Listinnehall rankinglista() {
     const std::string klubb = lasKlubbnamn();
     const auto sorterade = rankingsortera(store::touchAndReadAll<spelarstruct>(fil::SPEL));
     gorhtml(sorterade, false);
-    return rankinglistaInnehall(sorterade, klubb, false, stampel());
+    auto lista = rankinglistaInnehall(sorterade, klubb, false, stampel());
+    skrivWebbLista(WebbLista::Ranking, lista, webbPeriod(WebbLista::Ranking, store::localNow()), false);
+    return lista;
+}
+
+void publiceraRankinglista(bool visaEpost) {
+    const auto sorterade = rankingsortera(store::touchAndReadAll<spelarstruct>(fil::SPEL));
+    skrivWebbLista(WebbLista::Ranking, rankinglistaInnehall(sorterade, lasKlubbnamn(), false, stampel()),
+                   webbPeriod(WebbLista::Ranking, store::localNow()), visaEpost);
 }
 
 Listinnehall flytandeRankinglista(RankState& state) {
@@ -41,7 +50,9 @@ Listinnehall flytandeRankinglista(RankState& state) {
     const std::string klubb = lasKlubbnamn();
     const auto sorterade = rankingsortera(store::touchAndReadAll<spelarstruct>(fil::STEMP));
     gorhtml(sorterade, true);
-    return rankinglistaInnehall(sorterade, klubb, true, stampel());
+    auto lista = rankinglistaInnehall(sorterade, klubb, true, stampel());
+    skrivWebbLista(WebbLista::Flytande, lista, webbPeriod(WebbLista::Flytande, idag), false);
+    return lista;
 }
 
 Listinnehall federationslista(int globindex) {
@@ -51,7 +62,9 @@ Listinnehall federationslista(int globindex) {
     std::unordered_set<std::string> palistan;
     for (auto& m : store::touchAndReadAll<medpalistastruct>(fil::ILISTA))
         palistan.insert(std::move(m.namn));
-    return ssfInnehall(ssfSpelare(sorterade, palistan), klubb, globindex, stampel());
+    auto lista = ssfInnehall(ssfSpelare(sorterade, palistan), klubb, globindex, stampel());
+    skrivWebbLista(WebbLista::Federation, lista, ssfTexter(globindex).sasong, false);
+    return lista;
 }
 
 Listinnehall rapportlista(const std::string& namn, int period) {

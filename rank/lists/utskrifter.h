@@ -25,6 +25,9 @@ Listinnehall flytandeRankinglista(RankState& state);
 // page of the current third is written as for the ranking list.
 Listinnehall federationslista(int globindex);
 
+// The ranking list of "SPEL" on the web site only (no documented page), with the members' e-mail
+// addresses when `visaEpost`.
+void publiceraRankinglista(bool visaEpost);
 // `rankingrapport`: member `namn`'s report for `period`; its text file is written.
 Listinnehall rapportlista(const std::string& namn, int period);
 

@@ -1,6 +1,7 @@
 #include "rank/shell/fdemo_win.h"
 
 #include "rank/kommando.h"
+#include "rank/lists/publicera_dialog.h"
 #include "rank/rating/rank_records.h"
 #include "rank/shell/plug_ins.h"
 #include "resources/rank/menu.h"
@@ -36,6 +37,9 @@ FDemoWin::FDemoWin() : ui::MainWindow("Rankingverktyg", commandsMenu()) {
     onCommand(CM_RANKINGBERAKNA, [this] { rankingberakna(); });
     onCommand(CM_OM, [this] { CmAbout(); });
     onCommand(CM_HANDBOK, [] { ui::showGuide(); });
+    onCommand(CM_PUBLICERA, [this] {
+        if (oppnaKommando()) PubliceraDialog::oppna(this);
+    });
 
     const PlugIns& p = plugIns();
     onMessage(MSG_UPPDATERA, [this, &p] { p.spelare(*this, 1); });

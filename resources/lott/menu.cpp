@@ -22,6 +22,7 @@ const ui::MenuResource& commandsMenu() {
                  {CM_SLUTRAPPORT, "&Slutrapport", "Visa slutrapporten med korstabell"},
                  {CM_FIDEUPPGIFTER, "FIDE-uppgifter", "Spelarnas och turneringens uppgifter för FIDE-rapporten"},
                  {CM_FIDERAPPORT, "Exportera FIDE-rapport (TRF)", "Skriv turneringens rapport till förbundet"},
+                 {CM_PUBLICERA, "Publicera webbsida", "Skriv webbplatsen i mappen webb och visa mappen"},
                  {0, "", ""},
                  {CM_AVSLUTA, "&Avsluta", "Avsluta programmet"},
              }},

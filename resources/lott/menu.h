@@ -34,6 +34,7 @@ enum Cmd {
     CM_HJALP = 992,
     CM_ABOUT = 991,
     CM_HANDBOK = 9100, // the user guide in the help window
+    CM_PUBLICERA = 9200, // the tournament web site, written again and its folder shown
     // the report window's menu
     CM_SKRIVUT = 2213,
     CM_SIDINSTALLNINGAR = 2214, // answered by the main window too: the printer set-up dialog

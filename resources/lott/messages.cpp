@@ -171,6 +171,11 @@ const std::vector<ui::Message>& messages() {
         {9400, "Meddelande", {"Ta tillbaka rond %1 i %2?", "Rondens resultat tas bort."}, {"&Ja", "&Nej"}},
         // The About box: the program title and its version line.
         {ABOUT, "Om programmet", {"Turneringsverktyg", std::string("Version ") + SUITE_VERSION}, {"OK"}},
+        {WEBB_PUBLICERAD,
+         "Publicera webbsida",
+         {"Webbplatsen finns i mappen webb i turneringsmappen.",
+          "Kopiera mappen till klubbens webbhotell eller till en synkad mapp."},
+         {"OK"}},
     };
     return catalogue;
 }

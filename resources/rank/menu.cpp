@@ -15,6 +15,7 @@ const ui::MenuResource& commandsMenu() {
                   "Skriv ut flytande ranking (samt en HTML-sida i /rankingutskrifter) för klubbens "
                   "medlemmar"},
                  {CM_SSFLISTA, "&SSF:lista", "Skriv ut de medlemslistor som Sveriges Schackförbund vill ha"},
+                 {CM_PUBLICERA, "Publicera webbsida", "Skriv rankinglistan som webbsida i mappen webb"},
                  {CM_RAPPORTER, "&Rankingrapporter", "Skriv ut redogörelser på hur rankingen har räknats ut"},
                  {CM_RAPPORTER_ALLA, "&Rankingrapporter, alla",
                   "Skriv .txt-filer för alla spelare i /rankingutskrifter"},

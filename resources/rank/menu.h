@@ -22,6 +22,7 @@ enum Cmd {
     CM_RANKINGBERAKNA = 123,
     CM_OM = 115,
     CM_HANDBOK = 9100, // the user guide in the help window
+    CM_PUBLICERA = 9200, // the lists on the web site in webb/
     // the list window's menu
     CM_SKRIVUT = 2213,
     CM_SIDINSTALLNING = 2214,

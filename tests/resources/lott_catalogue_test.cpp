@@ -100,7 +100,7 @@ TEST(LottMenu, CommandsInOrderWithSeparators) {
                 EXPECT_FALSE(item.hint.empty()) << item.id;
             }
         }
-    EXPECT_EQ(ids, (std::vector<int>{615, 319, 0,    499, 1499, 0,    794,  797,  898, 9301, 9300, 0,  101,
+    EXPECT_EQ(ids, (std::vector<int>{615, 319, 0,    499, 1499, 0,    794,  797,  898, 9301, 9300, 9200, 0, 101,
                                      796, 894, 899, 0,    798, 895,  795,  799,  1994, 893, 1972, 0,   896,
                                      897, 0,   1973, 0,   2489, 1984, 1985, 1673, 992, 9100, 991}));
     EXPECT_EQ(menu.popups[3].items[1].caption, "Ändra i &startlista");

@@ -11,14 +11,10 @@ std::string evenemangsnamn(const std::string& namnfalt) {
     return namnfalt.empty() ? kIngetNamn : namnfalt;
 }
 
-namespace {
-
 std::string vardetext(double varde, Variant v) {
     if (v == Variant::Relativ) return std::to_string(static_cast<long long>(varde));
     return store::decimalText(varde, 3);
 }
-
-} // namespace
 
 std::string lagsida(const std::string& namn, const std::vector<Lagrad>& rader, Variant v) {
     std::string ut = reports::pageStart(store::htmlEscape(namn));

@@ -7,6 +7,7 @@
 #include "store/filenames.h"
 #include "store/files.h"
 #include "store/tournament.h"
+#include "tools/lagturnering/lag_webb.h"
 #include "tools/lagturnering/lagsida.h"
 
 namespace lagturnering {
@@ -49,6 +50,7 @@ Lagutfall raknaUt(const std::vector<int>& valda, const std::string& namnfalt, Va
     const auto rader = lagstallning(valda, v);
     skapaMapp(store::fil::LOTTUTSKRIFTER);
     store::writeReport(lagsidaPath(store::fil::LOTTUTSKRIFTER, namn), lagsida(namn, rader, v));
+    skrivLagWebb(namn, rader, v);
     return valda.empty() ? Lagutfall::IngenTurneringVald : Lagutfall::Klart;
 }
 

@@ -30,6 +30,10 @@ void EventPrinter::messageShown(int number) {
     say("message " + std::to_string(number));
 }
 
+void EventPrinter::folderOpened(const std::string& path) {
+    say("folder \"" + path + "\"");
+}
+
 void Runner::start() {
     QTimer::singleShot(0, [this] { next(); });
 }

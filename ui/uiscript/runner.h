@@ -16,6 +16,7 @@ class EventPrinter : public ui::automation::Listener {
     void windowClosed(const std::string& caption) override;
     void captionChanged(const std::string& caption) override;
     void messageShown(int number) override;
+    void folderOpened(const std::string& path) override;
 };
 
 class Runner {
