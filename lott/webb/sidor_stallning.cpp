@@ -8,6 +8,7 @@
 #include "lott/results/penningpriser.h"
 #include "lott/results/rankinggrupper.h"
 #include "lott/webb/sidor.h"
+#include "store/decimal_text.h"
 
 namespace webb {
 

@@ -28,7 +28,7 @@ TEST(LottCatalogue, HoldsEveryNumberOnceWithOneOrTwoButtons) {
     const std::set<int> expected{6,   7,    8,    15,   16,   20,   21,   22,   23,   26,   27,   32,  33,
                                  34,  35,   36,   37,   38,   39,   40,   41,   42,   43,   44,   46,  629,
                                  993, 1602, 2335, 2336, 2337, 2338, 2340, 2341, 2342, 2345, 2346, 2357,
-                                 lottres::FRAGA_TA_TILLBAKA};
+                                 lottres::FRAGA_TA_TILLBAKA, lottres::WEBB_PUBLICERAD};
     EXPECT_EQ(numbers, expected);
     for (const auto& [n, msg] : m) {
         EXPECT_GE(msg.buttons.size(), 1u) << n;
