@@ -216,7 +216,8 @@ TEST(Webbplats, PrizeGroupAndCategoryPagesFollowTheOptions) {
         // what is paid out is at most their sum, and no winner has fewer points than the third.
         const auto priser = tabeller(sida(sidor, webb::kPriserFil)->html).at(0);
         const int kPris = kolumn(priser, "Pris"), kPoang = kolumn(priser, "Poäng");
-        const auto slut = reports::drawnRows(webb::stallningEfter(t, v.spelade));
+        const auto stallning = webb::stallningEfter(t, v.spelade); // the rows point into it
+        const auto slut = reports::drawnRows(stallning);
         int utbetalt = 0;
         for (std::size_t i = 1; i < priser.size(); ++i) {
             utbetalt += std::stoi(priser[i][static_cast<std::size_t>(kPris)]);
